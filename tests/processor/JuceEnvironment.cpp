@@ -1,0 +1,3 @@
+#include "ProcessorTestSupport.h"
+
+static const auto* const juceEnvironment = ::testing::AddGlobalTestEnvironment (new JuceEnvironment());
