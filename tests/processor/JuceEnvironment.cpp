@@ -1,3 +1,4 @@
 #include "ProcessorTestSupport.h"
 
-static const auto* const juceEnvironment = ::testing::AddGlobalTestEnvironment (new JuceEnvironment());
+static const auto* const juceEnvironment =
+    ::testing::AddGlobalTestEnvironment(new JuceEnvironment());

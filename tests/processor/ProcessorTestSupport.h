@@ -23,19 +23,19 @@ private:
 class HostNotifications final : public juce::AudioProcessorListener
 {
 public:
-    explicit HostNotifications (juce::AudioProcessor& processorToWatch) : processor (processorToWatch)
+    explicit HostNotifications(juce::AudioProcessor& processorToWatch) : processor(processorToWatch)
     {
-        processor.addListener (this);
+        processor.addListener(this);
     }
 
-    ~HostNotifications() override { processor.removeListener (this); }
+    ~HostNotifications() override { processor.removeListener(this); }
 
-    void audioProcessorParameterChanged (juce::AudioProcessor*, int index, float value) override
+    void audioProcessorParameterChanged(juce::AudioProcessor*, int index, float value) override
     {
-        changes.emplace_back (index, value);
+        changes.emplace_back(index, value);
     }
 
-    void audioProcessorChanged (juce::AudioProcessor*, const ChangeDetails&) override {}
+    void audioProcessorChanged(juce::AudioProcessor*, const ChangeDetails&) override {}
 
     std::vector<std::pair<int, float>> changes;
 
@@ -43,7 +43,7 @@ private:
     juce::AudioProcessor& processor;
 };
 
-inline void clearFlags (StompixZR7714AudioProcessor& processor)
+inline void clearFlags(StompixZR7714AudioProcessor& processor)
 {
     processor.presetLoaded = 0;
     processor.parametersChanged = 0;
@@ -51,30 +51,30 @@ inline void clearFlags (StompixZR7714AudioProcessor& processor)
 }
 
 // A chunk as the framework frames XML: "VC2!", the text length, the text, a zero byte.
-inline juce::MemoryBlock chunkOf (const juce::String& xml)
+inline juce::MemoryBlock chunkOf(const juce::String& xml)
 {
     juce::MemoryBlock block;
-    juce::MemoryOutputStream out (block, false);
-    out.writeInt (0x21324356);
-    out.writeInt ((int) xml.getNumBytesAsUTF8());
-    out.write (xml.toRawUTF8(), xml.getNumBytesAsUTF8());
-    out.writeByte (0);
+    juce::MemoryOutputStream out(block, false);
+    out.writeInt(0x21324356);
+    out.writeInt((int)xml.getNumBytesAsUTF8());
+    out.write(xml.toRawUTF8(), xml.getNumBytesAsUTF8());
+    out.writeByte(0);
     return block;
 }
 
-inline juce::MemoryBlock stateOf (StompixZR7714AudioProcessor& processor)
+inline juce::MemoryBlock stateOf(StompixZR7714AudioProcessor& processor)
 {
     juce::MemoryBlock block;
-    processor.getStateInformation (block);
+    processor.getStateInformation(block);
     return block;
 }
 
-inline void setState (StompixZR7714AudioProcessor& processor, const juce::MemoryBlock& block)
+inline void setState(StompixZR7714AudioProcessor& processor, const juce::MemoryBlock& block)
 {
-    processor.setStateInformation (block.getData(), (int) block.getSize());
+    processor.setStateInformation(block.getData(), (int)block.getSize());
 }
 
-inline juce::String singleLine (const juce::XmlElement& document)
+inline juce::String singleLine(const juce::XmlElement& document)
 {
-    return document.toString (juce::XmlElement::TextFormat().singleLine().withoutHeader());
+    return document.toString(juce::XmlElement::TextFormat().singleLine().withoutHeader());
 }
