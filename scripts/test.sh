@@ -11,3 +11,17 @@ jobs="$(nproc)"
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release
 cmake --build "$build_dir" --parallel "$jobs"
 ctest --test-dir "$build_dir" --output-on-failure --parallel "$jobs"
+
+# The state-chunk fuzzer: clang's libFuzzer with the address and undefined-behaviour
+# sanitizers, in a build folder of its own, for a bounded time (FUZZ_SECONDS, default 60).
+fuzz_dir="${FUZZ_BUILD_DIR:-build-fuzz}"
+fuzz_seconds="${FUZZ_SECONDS:-60}"
+cmake -S . -B "$fuzz_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+    -DCMAKE_C_FLAGS="-fsanitize=fuzzer-no-link" -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link" \
+    -DSTOMPIX_SANITIZE=ON -DSTOMPIX_WERROR=OFF -DSTOMPIX_BUILD_BENCH=OFF -DSTOMPIX_BUILD_FUZZERS=ON
+cmake --build "$fuzz_dir" --parallel "$jobs" --target stompix_state_fuzzer
+corpus="$fuzz_dir/state-corpus"
+mkdir -p "$corpus"
+"$fuzz_dir/tests/processor/stompix_state_fuzzer" -max_total_time="$fuzz_seconds" -print_final_stats=1 \
+    -dict=tests/processor/fuzz/state.dict "$corpus" tests/processor/fuzz/seeds

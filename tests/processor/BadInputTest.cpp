@@ -3,6 +3,8 @@
 #include "GuardedXml.h"
 #include "StateChunk.h"
 
+#include <cstring>
+
 namespace
 {
 juce::String nested(int depth, const juce::String& inner = {})
@@ -86,6 +88,45 @@ TEST(GuardedXml, RefusesWhatCouldNestDeeperOrBeReadDifferently)
         EXPECT_FALSE(GuardedXml::isAcceptable(text)) << text.substring(0, 80);
         EXPECT_EQ(GuardedXml::parse(text), nullptr);
     }
+}
+
+// The framework keeps malformed UTF-8 as it is and its character walk can then step past the
+// end of the text; every malformed sequence becomes U+FFFD first.
+TEST(GuardedXml, MalformedUtf8BecomesReplacementCharacters)
+{
+    struct Case
+    {
+        const char* bytes;
+        const char* text;
+    };
+
+    const Case cases[]{
+        {"plain \xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80",
+         "plain \xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80"},
+        {"cut \xf0\x9f", "cut \xef\xbf\xbd\xef\xbf\xbd"},
+        {"lone \x80 continuation", "lone \xef\xbf\xbd continuation"},
+        {"overlong \xc0\xbc", "overlong \xef\xbf\xbd\xef\xbf\xbd"},
+        {"surrogate \xed\xa0\x80", "surrogate \xef\xbf\xbd\xef\xbf\xbd\xef\xbf\xbd"},
+        {"too large \xf4\x90\x80\x80",
+         "too large \xef\xbf\xbd\xef\xbf\xbd\xef\xbf\xbd\xef\xbf\xbd"},
+        {"lead before quote \xf0\"", "lead before quote \xef\xbf\xbd\""},
+    };
+
+    for (const auto& c : cases)
+        EXPECT_EQ(GuardedXml::toValidText(c.bytes, std::strlen(c.bytes)),
+                  juce::String::fromUTF8(c.text))
+            << c.bytes;
+
+    // A preset path with a malformed byte is read, the byte replaced.
+    StompixZR7714AudioProcessor processor;
+    const auto text = singleLine(processor.writePreset(false)).replace("Init.vzrp", "Cafe.vzrp");
+    juce::MemoryBlock chunk = chunkOf(text);
+    auto* bytes = static_cast<char*>(chunk.getData());
+    const auto position = juce::String(bytes + 8).indexOf("Caf") + 3;
+    bytes[8 + position] = (char)0xe9; // a Latin-1 e-acute: not UTF-8
+    setState(processor, chunk);
+    EXPECT_EQ(processor.getProgramSlot(0).presetPath[0],
+              juce::String::fromUTF8("Caf\xef\xbf\xbd.vzrp"));
 }
 
 TEST(GuardedXml, PresetFilesAreReadThroughTheSameGuard)
