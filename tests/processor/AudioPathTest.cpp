@@ -97,6 +97,25 @@ TEST_P(Audio, UnpreparedOrReleasedPassesThrough)
     EXPECT_TRUE(sameSamples(runProcessor(processor, input, 700), expected));
 }
 
+// A sample rate no host gives leaves the processor unprepared: the audio passes through.
+TEST_P(Audio, AnImpossibleSampleRateLeavesItUnprepared)
+{
+    const auto [ins, outs] = GetParam();
+    ASSERT_TRUE(setLayout(processor, ins, outs));
+    const auto input = noise(ins, 700);
+    juce::AudioBuffer<float> expected(outs, 700);
+
+    for (int channel = 0; channel < outs; ++channel)
+        expected.copyFrom(channel, 0, input, std::min(channel, ins - 1), 0, 700);
+
+    for (double rate : {0.0, -48000.0, std::numeric_limits<double>::quiet_NaN(), 1.0e12})
+    {
+        processor.prepareToPlay(sampleRate, blockSize);
+        processor.prepareToPlay(rate, blockSize);
+        EXPECT_TRUE(sameSamples(runProcessor(processor, input, blockSize), expected)) << rate;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Layouts, Audio,
                          ::testing::Values(std::make_pair(2, 2), std::make_pair(1, 2),
                                            std::make_pair(1, 1)));
