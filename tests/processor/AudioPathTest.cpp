@@ -70,10 +70,7 @@ TEST_P(Audio, EffectOffPassesTheInputThrough)
     prepare(ins, outs);
 
     const auto input = noise(ins, 2000);
-    juce::AudioBuffer<float> expected(outs, 2000);
-
-    for (int channel = 0; channel < outs; ++channel)
-        expected.copyFrom(channel, 0, input, std::min(channel, ins - 1), 0, 2000);
+    const auto expected = passedThrough(input, outs);
 
     EXPECT_TRUE(sameSamples(runProcessor(processor, input, blockSize), expected));
 }
@@ -84,10 +81,7 @@ TEST_P(Audio, UnpreparedOrReleasedPassesThrough)
     const auto [ins, outs] = GetParam();
     ASSERT_TRUE(setLayout(processor, ins, outs));
     const auto input = noise(ins, 700);
-    juce::AudioBuffer<float> expected(outs, 700);
-
-    for (int channel = 0; channel < outs; ++channel)
-        expected.copyFrom(channel, 0, input, std::min(channel, ins - 1), 0, 700);
+    const auto expected = passedThrough(input, outs);
 
     EXPECT_TRUE(sameSamples(runProcessor(processor, input, 700), expected));
 
@@ -103,10 +97,7 @@ TEST_P(Audio, AnImpossibleSampleRateLeavesItUnprepared)
     const auto [ins, outs] = GetParam();
     ASSERT_TRUE(setLayout(processor, ins, outs));
     const auto input = noise(ins, 700);
-    juce::AudioBuffer<float> expected(outs, 700);
-
-    for (int channel = 0; channel < outs; ++channel)
-        expected.copyFrom(channel, 0, input, std::min(channel, ins - 1), 0, 700);
+    const auto expected = passedThrough(input, outs);
 
     for (double rate : {0.0, -48000.0, std::numeric_limits<double>::quiet_NaN(), 1.0e12})
     {

@@ -128,6 +128,18 @@ inline juce::AudioBuffer<float> slice(const juce::AudioBuffer<float>& buffer, in
     return part;
 }
 
+// What the pass-through gives: the inputs on their outputs, a single input on every output.
+inline juce::AudioBuffer<float> passedThrough(const juce::AudioBuffer<float>& input, int numOutputs)
+{
+    juce::AudioBuffer<float> out(numOutputs, input.getNumSamples());
+
+    for (int channel = 0; channel < numOutputs; ++channel)
+        out.copyFrom(channel, 0, input, std::min(channel, input.getNumChannels() - 1), 0,
+                     input.getNumSamples());
+
+    return out;
+}
+
 // Bit-exact comparison, reporting the first differing sample.
 inline ::testing::AssertionResult sameSamples(const juce::AudioBuffer<float>& actual,
                                               const juce::AudioBuffer<float>& expected)
