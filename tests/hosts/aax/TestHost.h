@@ -33,7 +33,9 @@ public:
     HostGrants& grants() { return *sharedGrants(); }
 
     RecordingAutomationDelegate& automation() { return *automationDelegate; }
+    const RecordingAutomationDelegate& automation() const { return *automationDelegate; }
     RecordingHostServices& hostServices() { return *services; }
+    const RecordingHostServices& hostServices() const { return *services; }
     // The property maps made so far, in order.
     const std::vector<PropertyMapStore*>& propertyMaps() const { return maps; }
     // Component classes asked for, in order, whether or not they were made.
