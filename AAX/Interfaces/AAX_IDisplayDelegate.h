@@ -10,6 +10,11 @@ class AAX_IDisplayDelegateBase
 {
 public:
     virtual ~AAX_IDisplayDelegateBase() = default;
+
+protected:
+    AAX_IDisplayDelegateBase() = default;
+    AAX_IDisplayDelegateBase(const AAX_IDisplayDelegateBase&) = default;
+    AAX_IDisplayDelegateBase& operator=(const AAX_IDisplayDelegateBase&) = default;
 };
 
 template <typename T>

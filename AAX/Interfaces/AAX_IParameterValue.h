@@ -19,4 +19,9 @@ public:
     virtual bool GetValueAsFloat(float* value) const = 0;
     virtual bool GetValueAsDouble(double* value) const = 0;
     virtual bool GetValueAsString(AAX_IString* value) const = 0;
+
+protected:
+    AAX_IParameterValue() = default;
+    AAX_IParameterValue(const AAX_IParameterValue&) = default;
+    AAX_IParameterValue& operator=(const AAX_IParameterValue&) = default;
 };

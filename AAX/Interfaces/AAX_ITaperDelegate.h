@@ -6,6 +6,11 @@ class AAX_ITaperDelegateBase
 {
 public:
     virtual ~AAX_ITaperDelegateBase() = default;
+
+protected:
+    AAX_ITaperDelegateBase() = default;
+    AAX_ITaperDelegateBase(const AAX_ITaperDelegateBase&) = default;
+    AAX_ITaperDelegateBase& operator=(const AAX_ITaperDelegateBase&) = default;
 };
 
 template <typename T>

@@ -65,10 +65,11 @@ TEST(AaxString, CopiesAreIndependentAndSelfAssignmentKeepsTheText)
     EXPECT_STREQ(original.Get(), "abc");
     EXPECT_STREQ(fromHost.CString(), "from host");
 
-    original = original;
+    const AAX_CString& same = original;
+    original = same;
     EXPECT_STREQ(original.Get(), "abc");
     AAX_IString& asInterface = original;
-    asInterface = asInterface;
+    asInterface = same;
     EXPECT_STREQ(original.Get(), "abc");
     // A text that lies inside the string itself.
     original.Set(original.Get() + 1);

@@ -261,7 +261,8 @@ TEST_F(AcfPointer, HoldsOneReferencePerHolderAndReleasesItOnce)
         EXPECT_EQ(map.references(), 2u);
         copy = held;
         EXPECT_EQ(map.references(), 3u);
-        copy = copy;
+        const ACFPtr<AAX_IACFPropertyMap>& same = copy;
+        copy = same;
         EXPECT_EQ(map.references(), 3u);
         EXPECT_EQ(moved.get(), mapInterface);
     }
