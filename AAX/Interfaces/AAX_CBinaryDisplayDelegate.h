@@ -6,8 +6,7 @@
 
 // Shows a two-valued parameter as one of two texts, with optional shorter pairs of texts for
 // narrow displays, and reads either text back.
-template <typename T>
-class AAX_CBinaryDisplayDelegate final : public AAX_IDisplayDelegate<T>
+template <typename T> class AAX_CBinaryDisplayDelegate final : public AAX_IDisplayDelegate<T>
 {
 public:
     // A shorter pair of texts for displays of at most mStrLength characters.
@@ -35,7 +34,8 @@ public:
     // than the full texts.
     void AddShortenedStrings(const char* falseString, const char* trueString, int32_t strLength)
     {
-        mStrings.push_back(StringTable{strLength, AAX_CString(falseString), AAX_CString(trueString)});
+        mStrings.push_back(
+            StringTable{strLength, AAX_CString(falseString), AAX_CString(trueString)});
     }
 
     bool ValueToString(T value, AAX_CString* valueString) const override

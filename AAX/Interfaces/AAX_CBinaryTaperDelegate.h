@@ -3,8 +3,7 @@
 #include "AAX_ITaperDelegate.h"
 
 // Two positions: normalized 0 for false, 1 for true; any position above 0 reads as true.
-template <typename T>
-class AAX_CBinaryTaperDelegate final : public AAX_ITaperDelegate<T>
+template <typename T> class AAX_CBinaryTaperDelegate final : public AAX_ITaperDelegate<T>
 {
 public:
     AAX_CBinaryTaperDelegate* Clone() const override { return new AAX_CBinaryTaperDelegate(*this); }

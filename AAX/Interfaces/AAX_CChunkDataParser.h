@@ -56,6 +56,7 @@ public:
     void Clear();
 
 private:
+    void Append(int32_t type, const char* name, uint64_t value, const AAX_CString& text);
     const DataValue* FindOfType(const char* name, int32_t type);
 
     int32_t mLastFoundIndex = -1;

@@ -37,9 +37,9 @@ public:
 
     T NormalizedToReal(double normalizedValue) const override
     {
-        const double real = (static_cast<double>(mMaxValue) - static_cast<double>(mMinValue))
-                                * normalizedValue
-                            + static_cast<double>(mMinValue);
+        const double real =
+            (static_cast<double>(mMaxValue) - static_cast<double>(mMinValue)) * normalizedValue +
+            static_cast<double>(mMinValue);
         return ConstrainRealValue(AAX_NarrowReal<T>(real));
     }
 

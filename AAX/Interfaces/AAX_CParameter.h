@@ -18,8 +18,7 @@
 // delegate they are sent to the host as touch, set-value request and release, and stored only
 // when the host answers through UpdateNormalizedValue; without one they are stored at once.
 // A NaN position is never requested or stored.
-template <typename T>
-class AAX_CParameter final : public AAX_IParameter
+template <typename T> class AAX_CParameter final : public AAX_IParameter
 {
 public:
     AAX_CParameter(AAX_CParamID identifier, const AAX_IString& name, T defaultValue,
@@ -110,18 +109,15 @@ private:
 
     bool InRange(T value) const
     {
-        return value <= mTaperDelegate->GetMaximumValue()
-               && value >= mTaperDelegate->GetMinimumValue();
+        return value <= mTaperDelegate->GetMaximumValue() &&
+               value >= mTaperDelegate->GetMinimumValue();
     }
 
     void RequestNormalizedValue(double normalizedValue);
 
-    template <typename U>
-    bool NormalizedFrom(U value, double* normalizedValue) const;
-    template <typename U>
-    bool RealFrom(double normalizedValue, U* value) const;
-    template <typename U>
-    bool SetWith(U value);
+    template <typename U> bool NormalizedFrom(U value, double* normalizedValue) const;
+    template <typename U> bool RealFrom(double normalizedValue, U* value) const;
+    template <typename U> bool SetWith(U value);
 
     AAX_CString mName;
     std::map<uint32_t, AAX_CString> mShortenedNames;
@@ -143,10 +139,9 @@ extern template class AAX_CParameter<bool>;
 // ---------------------------------------------------------------------------------------------
 
 template <typename T>
-AAX_CParameter<T>::AAX_CParameter(AAX_CParamID identifier, const AAX_IString& name,
-                                  T defaultValue, const AAX_ITaperDelegate<T>& taperDelegate,
-                                  const AAX_IDisplayDelegate<T>& displayDelegate,
-                                  bool automatable)
+AAX_CParameter<T>::AAX_CParameter(AAX_CParamID identifier, const AAX_IString& name, T defaultValue,
+                                  const AAX_ITaperDelegate<T>& taperDelegate,
+                                  const AAX_IDisplayDelegate<T>& displayDelegate, bool automatable)
     : mName(name), mAutomatable(automatable), mTaperDelegate(taperDelegate.Clone()),
       mDisplayDelegate(displayDelegate.Clone()), mValue(identifier, T()),
       mDefaultValue(defaultValue)
@@ -161,8 +156,7 @@ AAX_CParameter<T>::AAX_CParameter(AAX_CParamID identifier, const AAX_IString& na
     SetToDefaultValue();
 }
 
-template <typename T>
-AAX_CParameter<T>::~AAX_CParameter()
+template <typename T> AAX_CParameter<T>::~AAX_CParameter()
 {
     if (mAutomationDelegate != nullptr)
     {
@@ -173,17 +167,15 @@ AAX_CParameter<T>::~AAX_CParameter()
     mDisplayDelegate.reset();
 }
 
-template <typename T>
-void AAX_CParameter<T>::AddShortenedName(const AAX_CString& name)
+template <typename T> void AAX_CParameter<T>::AddShortenedName(const AAX_CString& name)
 {
     mShortenedNames[name.Length()] = name;
 }
 
-template <typename T>
-const AAX_CString& AAX_CParameter<T>::ShortenedName(int32_t maxNumChars) const
+template <typename T> const AAX_CString& AAX_CParameter<T>::ShortenedName(int32_t maxNumChars) const
 {
-    if (maxNumChars < 0 || mName.Length() <= static_cast<uint32_t>(maxNumChars)
-        || mShortenedNames.empty())
+    if (maxNumChars < 0 || mName.Length() <= static_cast<uint32_t>(maxNumChars) ||
+        mShortenedNames.empty())
         return mName;
 
     // The longest that fits, or the shortest when none does.
@@ -203,22 +195,19 @@ void AAX_CParameter<T>::SetAutomationDelegate(AAX_IAutomationDelegate* automatio
         mAutomationDelegate->RegisterParameter(Identifier());
 }
 
-template <typename T>
-void AAX_CParameter<T>::Touch()
+template <typename T> void AAX_CParameter<T>::Touch()
 {
     if (mAutomationDelegate != nullptr)
         mAutomationDelegate->PostTouchRequest(Identifier());
 }
 
-template <typename T>
-void AAX_CParameter<T>::Release()
+template <typename T> void AAX_CParameter<T>::Release()
 {
     if (mAutomationDelegate != nullptr)
         mAutomationDelegate->PostReleaseRequest(Identifier());
 }
 
-template <typename T>
-void AAX_CParameter<T>::RequestNormalizedValue(double normalizedValue)
+template <typename T> void AAX_CParameter<T>::RequestNormalizedValue(double normalizedValue)
 {
     if (std::isnan(normalizedValue))
         return;
@@ -236,21 +225,18 @@ void AAX_CParameter<T>::RequestNormalizedValue(double normalizedValue)
     }
 }
 
-template <typename T>
-void AAX_CParameter<T>::SetNormalizedValue(double normalizedValue)
+template <typename T> void AAX_CParameter<T>::SetNormalizedValue(double normalizedValue)
 {
     RequestNormalizedValue(
         mTaperDelegate->RealToNormalized(mTaperDelegate->NormalizedToReal(normalizedValue)));
 }
 
-template <typename T>
-double AAX_CParameter<T>::GetNormalizedValue() const
+template <typename T> double AAX_CParameter<T>::GetNormalizedValue() const
 {
     return mTaperDelegate->RealToNormalized(mValue.Get());
 }
 
-template <typename T>
-void AAX_CParameter<T>::SetNormalizedDefaultValue(double normalizedDefault)
+template <typename T> void AAX_CParameter<T>::SetNormalizedDefaultValue(double normalizedDefault)
 {
     const T newDefault =
         mTaperDelegate->ConstrainRealValue(mTaperDelegate->NormalizedToReal(normalizedDefault));
@@ -258,39 +244,33 @@ void AAX_CParameter<T>::SetNormalizedDefaultValue(double normalizedDefault)
         mDefaultValue = newDefault;
 }
 
-template <typename T>
-double AAX_CParameter<T>::GetNormalizedDefaultValue() const
+template <typename T> double AAX_CParameter<T>::GetNormalizedDefaultValue() const
 {
     return mTaperDelegate->RealToNormalized(mDefaultValue);
 }
 
-template <typename T>
-void AAX_CParameter<T>::SetToDefaultValue()
+template <typename T> void AAX_CParameter<T>::SetToDefaultValue()
 {
     RequestNormalizedValue(mTaperDelegate->RealToNormalized(mDefaultValue));
 }
 
-template <typename T>
-void AAX_CParameter<T>::SetValue(T value)
+template <typename T> void AAX_CParameter<T>::SetValue(T value)
 {
     RequestNormalizedValue(mTaperDelegate->RealToNormalized(value));
 }
 
-template <typename T>
-void AAX_CParameter<T>::SetNumberOfSteps(uint32_t numSteps)
+template <typename T> void AAX_CParameter<T>::SetNumberOfSteps(uint32_t numSteps)
 {
     if (numSteps != 0)
         mNumSteps = numSteps;
 }
 
-template <typename T>
-uint32_t AAX_CParameter<T>::GetStepValue() const
+template <typename T> uint32_t AAX_CParameter<T>::GetStepValue() const
 {
     return GetStepValueFromNormalizedValue(GetNormalizedValue());
 }
 
-template <typename T>
-double AAX_CParameter<T>::GetNormalizedValueFromStep(uint32_t step) const
+template <typename T> double AAX_CParameter<T>::GetNormalizedValueFromStep(uint32_t step) const
 {
     const uint32_t numSteps = GetNumberOfSteps();
     if (numSteps < 2)
@@ -320,15 +300,13 @@ uint32_t AAX_CParameter<T>::GetStepValueFromNormalizedValue(double normalizedVal
     return static_cast<uint32_t>(step);
 }
 
-template <typename T>
-void AAX_CParameter<T>::SetStepValue(uint32_t step)
+template <typename T> void AAX_CParameter<T>::SetStepValue(uint32_t step)
 {
     if (GetNumberOfSteps() >= 2)
         SetNormalizedValue(GetNormalizedValueFromStep(step));
 }
 
-template <typename T>
-bool AAX_CParameter<T>::GetValueString(AAX_CString* valueString) const
+template <typename T> bool AAX_CParameter<T>::GetValueString(AAX_CString* valueString) const
 {
     return mDisplayDelegate->ValueToString(mValue.Get(), valueString);
 }
@@ -352,8 +330,8 @@ bool AAX_CParameter<T>::NormalizedFrom(U value, double* normalizedValue) const
     }
     else
     {
-        (void) value;
-        (void) normalizedValue;
+        (void)value;
+        (void)normalizedValue;
         return false;
     }
 }
@@ -371,15 +349,13 @@ bool AAX_CParameter<T>::RealFrom(double normalizedValue, U* value) const
     }
     else
     {
-        (void) normalizedValue;
-        (void) value;
+        (void)normalizedValue;
+        (void)value;
         return false;
     }
 }
 
-template <typename T>
-template <typename U>
-bool AAX_CParameter<T>::SetWith(U value)
+template <typename T> template <typename U> bool AAX_CParameter<T>::SetWith(U value)
 {
     if constexpr (std::is_same_v<U, T>)
     {
@@ -388,7 +364,7 @@ bool AAX_CParameter<T>::SetWith(U value)
     }
     else
     {
-        (void) value;
+        (void)value;
         return false;
     }
 }
@@ -473,8 +449,7 @@ bool AAX_CParameter<T>::GetStringFromNormalizedValue(double normalizedValue, int
     return InRange(real);
 }
 
-template <typename T>
-bool AAX_CParameter<T>::SetValueFromString(const AAX_CString& valueString)
+template <typename T> bool AAX_CParameter<T>::SetValueFromString(const AAX_CString& valueString)
 {
     T real = T();
     if (!mDisplayDelegate->StringToValue(valueString, &real))
@@ -484,14 +459,12 @@ bool AAX_CParameter<T>::SetValueFromString(const AAX_CString& valueString)
     return true;
 }
 
-template <typename T>
-bool AAX_CParameter<T>::SetValueWithString(const AAX_IString& value)
+template <typename T> bool AAX_CParameter<T>::SetValueWithString(const AAX_IString& value)
 {
     return SetValueFromString(AAX_CString(value));
 }
 
-template <typename T>
-bool AAX_CParameter<T>::GetValueAsString(AAX_IString* value) const
+template <typename T> bool AAX_CParameter<T>::GetValueAsString(AAX_IString* value) const
 {
     if (value == nullptr)
         return false;
@@ -538,8 +511,7 @@ void AAX_CParameter<T>::SetDisplayDelegate(AAX_IDisplayDelegateBase& displayDele
         mAutomationDelegate->PostCurrentValue(Identifier(), GetNormalizedValue());
 }
 
-template <typename T>
-void AAX_CParameter<T>::UpdateNormalizedValue(double newNormalizedValue)
+template <typename T> void AAX_CParameter<T>::UpdateNormalizedValue(double newNormalizedValue)
 {
     if (std::isnan(newNormalizedValue))
         return;

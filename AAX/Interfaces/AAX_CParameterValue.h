@@ -7,8 +7,7 @@
 
 // The value record of a parameter of type T. The identifier holds at most 31 characters;
 // a longer one is cut, a null one is empty.
-template <typename T>
-class AAX_CParameterValue final : public AAX_IParameterValue
+template <typename T> class AAX_CParameterValue final : public AAX_IParameterValue
 {
 public:
     static constexpr std::size_t maxIdentifierLength = 31;
@@ -36,8 +35,7 @@ public:
     bool GetValueAsString(AAX_IString*) const override { return false; }
 
 private:
-    template <typename U>
-    bool GetAs(U* out) const
+    template <typename U> bool GetAs(U* out) const
     {
         if constexpr (std::is_same_v<U, T>)
         {
@@ -48,7 +46,7 @@ private:
         }
         else
         {
-            (void) out;
+            (void)out;
             return false;
         }
     }

@@ -17,8 +17,7 @@ protected:
     AAX_IDisplayDelegateBase& operator=(const AAX_IDisplayDelegateBase&) = default;
 };
 
-template <typename T>
-class AAX_IDisplayDelegate : public AAX_IDisplayDelegateBase
+template <typename T> class AAX_IDisplayDelegate : public AAX_IDisplayDelegateBase
 {
 public:
     // A new copy, owned by the caller.

@@ -8,7 +8,8 @@ class AAX_IPropertyMap
 public:
     virtual ~AAX_IPropertyMap() = default;
 
-    virtual AAX_CBoolean GetProperty(AAX_EProperty property, AAX_CPropertyValue* outValue) const = 0;
+    virtual AAX_CBoolean GetProperty(AAX_EProperty property,
+                                     AAX_CPropertyValue* outValue) const = 0;
     virtual AAX_Result AddProperty(AAX_EProperty property, AAX_CPropertyValue value) = 0;
     virtual AAX_Result RemoveProperty(AAX_EProperty property) = 0;
     virtual AAX_Result AddPropertyWithIDArray(AAX_EProperty property,

@@ -13,8 +13,7 @@ protected:
     AAX_ITaperDelegateBase& operator=(const AAX_ITaperDelegateBase&) = default;
 };
 
-template <typename T>
-class AAX_ITaperDelegate : public AAX_ITaperDelegateBase
+template <typename T> class AAX_ITaperDelegate : public AAX_ITaperDelegateBase
 {
 public:
     // A new copy, owned by the caller.

@@ -13,7 +13,10 @@ class ForeignString final : public AAX_IString
 public:
     explicit ForeignString(const char* text) : shown(text) {}
 
-    uint32_t Length() const override { return shown ? static_cast<uint32_t>(std::strlen(shown)) : 0; }
+    uint32_t Length() const override
+    {
+        return shown ? static_cast<uint32_t>(std::strlen(shown)) : 0;
+    }
     uint32_t MaxLength() const override { return 255; }
     const char* Get() const override { return shown; }
     void Set(const char* text) override { shown = text; }
@@ -98,8 +101,8 @@ TEST(AaxString, PositionsBeyondTheTextAreClamped)
         const char* subString;
     };
     const Case cases[] = {
-        {1, 2, "adef", "bc"},   {2, 3, "abf", "cde"}, {4, 10, "abcd", "ef"},
-        {6, 1, "abcdef", ""},   {10, 2, "abcdef", ""}, {0, 0, "abcdef", ""},
+        {1, 2, "adef", "bc"},           {2, 3, "abf", "cde"},  {4, 10, "abcd", "ef"},
+        {6, 1, "abcdef", ""},           {10, 2, "abcdef", ""}, {0, 0, "abcdef", ""},
         {0, 0xFFFFFFFFu, "", "abcdef"},
     };
     for (const Case& test : cases)
@@ -130,9 +133,9 @@ TEST(AaxString, AppendsNumbersInFixedNotation)
         const char* expected;
     };
     const Case cases[] = {
-        {"x", 2.0, 3, "x2.000"},     {"", 1.0 / 3, 2, "0.33"},   {"", 0.0625, 3, "0.062"},
-        {"", 0.1875, 3, "0.188"},    {"", -0.25, 3, "-0.250"},   {"", 1234567.0, 1, "1234567.0"},
-        {"", 2.5, -1, "2"},          {"", 0.5, 0, "0"},
+        {"x", 2.0, 3, "x2.000"},  {"", 1.0 / 3, 2, "0.33"}, {"", 0.0625, 3, "0.062"},
+        {"", 0.1875, 3, "0.188"}, {"", -0.25, 3, "-0.250"}, {"", 1234567.0, 1, "1234567.0"},
+        {"", 2.5, -1, "2"},       {"", 0.5, 0, "0"},
     };
     for (const Case& test : cases)
     {

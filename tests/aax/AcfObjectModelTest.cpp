@@ -20,9 +20,9 @@ namespace
 std::string TextOf(const acfUID& uid)
 {
     char text[37];
-    std::snprintf(text, sizeof text, "%08X-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X",
-                  uid.Data1, uid.Data2, uid.Data3, uid.Data4[0], uid.Data4[1], uid.Data4[2],
-                  uid.Data4[3], uid.Data4[4], uid.Data4[5], uid.Data4[6], uid.Data4[7]);
+    std::snprintf(text, sizeof text, "%08X-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X", uid.Data1,
+                  uid.Data2, uid.Data3, uid.Data4[0], uid.Data4[1], uid.Data4[2], uid.Data4[3],
+                  uid.Data4[4], uid.Data4[5], uid.Data4[6], uid.Data4[7]);
     return text;
 }
 

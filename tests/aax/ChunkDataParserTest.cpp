@@ -51,7 +51,8 @@ public:
         char byte[3];
         for (int32_t i = 0; i < chunk()->fSize; ++i)
         {
-            std::snprintf(byte, sizeof byte, "%02X", bytes[headerSize + static_cast<std::size_t>(i)]);
+            std::snprintf(byte, sizeof byte, "%02X",
+                          bytes[headerSize + static_cast<std::size_t>(i)]);
             hex += byte;
         }
         return hex;
@@ -187,15 +188,21 @@ TEST(ChunkDataParser, StopsAtTheFirstEntryThatDoesNotFitTheChunk)
         {"one byte after the header", "01010101 64", {}, "01010101"},
         {"key without its NUL", "01010101 645F4142", {}, "01010101"},
         {"value missing after the key", "01010101 6C5F4100", {}, "01010101"},
-        {"double cut short", "01010101 6C5F4100 00000001 645F4200 3FF0", {},
+        {"double cut short",
+         "01010101 6C5F4100 00000001 645F4200 3FF0",
+         {},
          "01010101 6C5F4100 00000001"},
         {"text without its NUL", "01010101 725F5400 616263", {}, "01010101"},
         {"text missing", "01010101 725F5400", {}, "01010101"},
         {"size cuts a valid entry", "01010101 6C5F4100 00000001 6C5F4200 00000002", 16,
          "01010101 6C5F4100 00000001"},
-        {"short without its padding", "01010101 735F4C6F 00000000 FFFE", {},
+        {"short without its padding",
+         "01010101 735F4C6F 00000000 FFFE",
+         {},
          "01010101 735F4C6F 00000000 FFFE0000"},
-        {"key of the longest length", "01010101" + longKey + "3FF00000 00000000", {},
+        {"key of the longest length",
+         "01010101" + longKey + "3FF00000 00000000",
+         {},
          "01010101" + longKey + "3FF00000 00000000"},
         {"key longer than that", "01010101" + tooLongKey + "3FF00000 00000000", {}, "01010101"},
     };
@@ -217,7 +224,7 @@ TEST(ChunkDataParser, LookupsResumeAfterTheLastHitAndWrapAround)
         parser.AddInt32(name, 0);
 
     const std::pair<const char*, int32_t> lookups[] = {
-        {"a", 0}, {"b", 1}, {"x", 2}, {"c", 3}, {"x", 4}, {"a", 0},
+        {"a", 0}, {"b", 1}, {"x", 2}, {"c", 3},  {"x", 4}, {"a", 0},
         {"x", 2}, {"x", 4}, {"x", 2}, {"q", -1}, {"b", 1},
     };
     for (const auto& [name, index] : lookups)

@@ -26,8 +26,12 @@ TEST(LinearTaper, MapsPositionsOntoItsRangeAndBack)
         float real;
     };
     const Case toReal[] = {
-        {0, 1, 0.25, 0.25f}, {0, 1, 1.5, 1.0f},  {0, 1, -0.5, 0.0f},
-        {0, 10, 0.5, 5.0f},  {-1, 1, 0.75, 0.5f}, {0, FLT_MAX, 1e10, FLT_MAX},
+        {0, 1, 0.25, 0.25f},
+        {0, 1, 1.5, 1.0f},
+        {0, 1, -0.5, 0.0f},
+        {0, 10, 0.5, 5.0f},
+        {-1, 1, 0.75, 0.5f},
+        {0, FLT_MAX, 1e10, FLT_MAX},
         {-FLT_MAX, 0, -1e10, -FLT_MAX},
     };
     for (const Case& test : toReal)
@@ -35,8 +39,9 @@ TEST(LinearTaper, MapsPositionsOntoItsRangeAndBack)
             << test.min << ".." << test.max << " at " << test.normalized;
 
     const Case toNormalized[] = {
-        {0, 1, 1.0, 2.0f},       {0, 1, 0.30000001192092896, 0.3f}, {0, 10, 0.25, 2.5f},
-        {0, 10, 0.0, -4.0f},     {3, 3, 0.0, 3.0f},                 {3, 3, 0.0, 5.0f},
+        {0, 1, 1.0, 2.0f},   {0, 1, 0.30000001192092896, 0.3f},
+        {0, 10, 0.25, 2.5f}, {0, 10, 0.0, -4.0f},
+        {3, 3, 0.0, 3.0f},   {3, 3, 0.0, 5.0f},
     };
     for (const Case& test : toNormalized)
         EXPECT_EQ(LinearTaper(test.min, test.max).RealToNormalized(test.real), test.normalized)

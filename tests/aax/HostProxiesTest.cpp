@@ -147,8 +147,7 @@ TEST_P(ProxiesOn, HostServicesForwardWhatTheHostGrants)
 INSTANTIATE_TEST_SUITE_P(
     Host, ProxiesOn,
     ::testing::Values(
-        HostOffer{"everything", {}, false},
-        HostOffer{"no host", {}, true},
+        HostOffer{"everything", {}, false}, HostOffer{"no host", {}, true},
         HostOffer{"no component factory", {IID_IACFComponentFactory}, false},
         HostOffer{"no property-map class", {AAXCompID_AAXPropertyMap}, false},
         HostOffer{"no host-services class", {AAXCompID_HostServices}, false},

@@ -36,9 +36,9 @@ std::unique_ptr<FloatParameter> MakeFloat(const char* identifier = "0", float de
 
 std::unique_ptr<BoolParameter> MakeBypass()
 {
-    return std::make_unique<BoolParameter>(
-        "MasterBypassID", AAX_CString("Master Bypass"), false, AAX_CBinaryTaperDelegate<bool>(),
-        AAX_CBinaryDisplayDelegate<bool>("bypass", "on"), true);
+    return std::make_unique<BoolParameter>("MasterBypassID", AAX_CString("Master Bypass"), false,
+                                           AAX_CBinaryTaperDelegate<bool>(),
+                                           AAX_CBinaryDisplayDelegate<bool>("bypass", "on"), true);
 }
 
 float ValueOf(const FloatParameter& parameter)
@@ -186,10 +186,10 @@ TEST(Parameter, ConvertsBetweenStepsAndPositions)
         double normalized;
         uint32_t step;
     };
-    const Case toStep[] = {{2, 0.5, 1},     {2, 0.49, 0},  {128, 0.5, 64}, {128, 1.0, 127},
-                           {128, -1.0, 0},  {128, 2.0, 127}, {1, 0.7, 0},  {1, 1.0, 0}};
-    const Case fromStep[] = {{2, 1.0, 1},  {2, 1.0, 3},  {128, 64.0 / 127.0, 64},
-                             {128, 0.0, 0}, {1, 0.0, 1}};
+    const Case toStep[] = {{2, 0.5, 1},    {2, 0.49, 0},    {128, 0.5, 64}, {128, 1.0, 127},
+                           {128, -1.0, 0}, {128, 2.0, 127}, {1, 0.7, 0},    {1, 1.0, 0}};
+    const Case fromStep[] = {
+        {2, 1.0, 1}, {2, 1.0, 3}, {128, 64.0 / 127.0, 64}, {128, 0.0, 0}, {1, 0.0, 1}};
     auto parameter = MakeFloat();
     for (const Case& test : toStep)
     {
@@ -223,9 +223,9 @@ TEST(Parameter, OffersTheLongestShortenedNameThatFits)
     parameter->AddShortenedName(AAX_CString("Fdbk"));
     parameter->AddShortenedName(AAX_CString("Feedback"));
 
-    const std::pair<int32_t, const char*> cases[] = {
-        {3, "Fdbk"}, {6, "Fdbk"}, {8, "Feedback"}, {11, "Feedback"}, {12, "Feedback Amt"},
-        {-1, "Feedback Amt"}};
+    const std::pair<int32_t, const char*> cases[] = {{3, "Fdbk"},          {6, "Fdbk"},
+                                                     {8, "Feedback"},      {11, "Feedback"},
+                                                     {12, "Feedback Amt"}, {-1, "Feedback Amt"}};
     for (const auto& [maxChars, name] : cases)
         EXPECT_STREQ(parameter->ShortenedName(maxChars).Get(), name) << maxChars;
 

@@ -11,8 +11,7 @@
 //
 // The interface is kept as void* so that a host can write it through the void** that queries
 // and component creation take (see AsOutParameter).
-template <class T>
-class ACFPtr
+template <class T> class ACFPtr
 {
 public:
     ACFPtr() noexcept = default;

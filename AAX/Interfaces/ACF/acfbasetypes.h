@@ -23,8 +23,11 @@ using acfCLSID = _acfUID;
 
 inline bool operator==(const _acfUID& a, const _acfUID& b)
 {
-    return a.Data1 == b.Data1 && a.Data2 == b.Data2 && a.Data3 == b.Data3
-           && std::memcmp(a.Data4, b.Data4, sizeof a.Data4) == 0;
+    return a.Data1 == b.Data1 && a.Data2 == b.Data2 && a.Data3 == b.Data3 &&
+           std::memcmp(a.Data4, b.Data4, sizeof a.Data4) == 0;
 }
 
-inline bool operator!=(const _acfUID& a, const _acfUID& b) { return !(a == b); }
+inline bool operator!=(const _acfUID& a, const _acfUID& b)
+{
+    return !(a == b);
+}

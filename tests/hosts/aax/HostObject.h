@@ -64,8 +64,7 @@ private:
 };
 
 // A host object implementing the given ACF interfaces (each may extend an older version).
-template <class... Interfaces>
-class HostObject : public Interfaces..., public HostObjectBase
+template <class... Interfaces> class HostObject : public Interfaces..., public HostObjectBase
 {
 public:
     ACFRESULT QueryInterface(const acfIID& iid, void** out) override

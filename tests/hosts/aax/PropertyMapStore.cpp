@@ -45,9 +45,10 @@ AAX_Result PropertyMapStore::AddPropertyWithIDArray(AAX_EProperty property,
     return AAX_SUCCESS;
 }
 
-AAX_CBoolean PropertyMapStore::GetPropertyWithIDArray(
-    AAX_EProperty property, const AAX_SPlugInIdentifierTriad** outPluginIDs,
-    uint32_t* outNumPluginIDs)
+AAX_CBoolean
+PropertyMapStore::GetPropertyWithIDArray(AAX_EProperty property,
+                                         const AAX_SPlugInIdentifierTriad** outPluginIDs,
+                                         uint32_t* outNumPluginIDs)
 {
     const auto found = arrays.find(property);
     if (found == arrays.end() || outPluginIDs == nullptr || outNumPluginIDs == nullptr)

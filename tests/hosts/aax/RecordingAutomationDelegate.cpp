@@ -9,7 +9,10 @@ namespace aaxhost
 {
 namespace
 {
-std::string textOf(AAX_CParamID parameterID) { return parameterID != nullptr ? parameterID : ""; }
+std::string textOf(AAX_CParamID parameterID)
+{
+    return parameterID != nullptr ? parameterID : "";
+}
 
 const char* nameOf(AutomationEvent::Kind kind)
 {
@@ -40,8 +43,8 @@ bool AutomationEvent::operator==(const AutomationEvent& other) const
 std::ostream& operator<<(std::ostream& out, const AutomationEvent& event)
 {
     out << nameOf(event.kind) << " \"" << event.parameterID << '"';
-    if (event.kind == AutomationEvent::Kind::setValueRequest
-        || event.kind == AutomationEvent::Kind::currentValue)
+    if (event.kind == AutomationEvent::Kind::setValueRequest ||
+        event.kind == AutomationEvent::Kind::currentValue)
         out << ' ' << event.value;
     return out;
 }
@@ -59,8 +62,8 @@ int RecordingAutomationDelegate::registrations(const std::string& parameterID) c
     return found != registered.end() ? found->second : 0;
 }
 
-AAX_Result RecordingAutomationDelegate::record(AutomationEvent::Kind kind,
-                                               AAX_CParamID parameterID, double value)
+AAX_Result RecordingAutomationDelegate::record(AutomationEvent::Kind kind, AAX_CParamID parameterID,
+                                               double value)
 {
     recorded.push_back({kind, textOf(parameterID), value});
     return answer;

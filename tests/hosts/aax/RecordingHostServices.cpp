@@ -7,7 +7,10 @@ namespace aaxhost
 {
 namespace
 {
-std::string textOf(const char* text) { return text != nullptr ? text : ""; }
+std::string textOf(const char* text)
+{
+    return text != nullptr ? text : "";
+}
 } // namespace
 
 RecordingHostServices::RecordingHostServices(std::shared_ptr<HostGrants> hostGrants)

@@ -19,15 +19,15 @@ TestHost::TestHost() : HostObject("host", std::make_shared<HostGrants>())
     offer(IID_IAAXAutomationDelegateV1,
           static_cast<AAX_IACFAutomationDelegate*>(automationDelegate), *automationDelegate);
 
-    addComponentClass(AAXCompID_AAXPropertyMap,
-                      [this]
-                      {
-                          auto& map = adopt(std::make_unique<PropertyMapStore>(
-                              "property map " + std::to_string(maps.size() + 1),
-                              grantsForNewObject()));
-                          maps.push_back(&map);
-                          return static_cast<IACFUnknown*>(&map);
-                      });
+    addComponentClass(
+        AAXCompID_AAXPropertyMap,
+        [this]
+        {
+            auto& map = adopt(std::make_unique<PropertyMapStore>(
+                "property map " + std::to_string(maps.size() + 1), grantsForNewObject()));
+            maps.push_back(&map);
+            return static_cast<IACFUnknown*>(&map);
+        });
     addComponentClass(AAXCompID_HostServices,
                       [this] { return static_cast<IACFUnknown*>(services); });
 }
@@ -57,9 +57,9 @@ std::vector<std::string> TestHost::unbalancedObjects() const
     for (const HostObjectBase* object : all)
     {
         if (!object->balanced())
-            unbalanced.push_back(object->name() + ": " + std::to_string(object->references())
-                                 + " references held, "
-                                 + std::to_string(object->overReleases()) + " extra releases");
+            unbalanced.push_back(object->name() + ": " + std::to_string(object->references()) +
+                                 " references held, " + std::to_string(object->overReleases()) +
+                                 " extra releases");
     }
     return unbalanced;
 }

@@ -44,8 +44,7 @@ public:
     // Adds (or replaces) a component class the factory can make.
     void addComponentClass(const acfCLSID& clsid, ComponentMaker maker);
     // Keeps a host object for the host's lifetime and counts it among the host's objects.
-    template <class Object>
-    Object& adopt(std::unique_ptr<Object> object)
+    template <class Object> Object& adopt(std::unique_ptr<Object> object)
     {
         Object& adopted = *object;
         objects.push_back(std::move(object));

@@ -16,7 +16,10 @@ constexpr std::size_t maxKeyLength = 255;
 // so such an entry reads back as the same untyped entry.
 constexpr char untypedTag = '?';
 
-constexpr std::size_t RoundUpTo4(std::size_t size) { return (size + 3) & ~std::size_t(3); }
+constexpr std::size_t RoundUpTo4(std::size_t size)
+{
+    return (size + 3) & ~std::size_t(3);
+}
 
 std::size_t KeySpace(const AAX_CChunkDataParser::DataValue& entry)
 {
@@ -73,8 +76,7 @@ uint64_t ReadBigEndian(const unsigned char* in, std::size_t numBytes)
     return value;
 }
 
-template <typename Bits, typename Value>
-Bits BitsOf(Value value)
+template <typename Bits, typename Value> Bits BitsOf(Value value)
 {
     static_assert(sizeof(Bits) == sizeof(Value));
     Bits bits;
@@ -82,8 +84,7 @@ Bits BitsOf(Value value)
     return bits;
 }
 
-template <typename Value, typename Bits>
-Value ValueOf(Bits bits)
+template <typename Value, typename Bits> Value ValueOf(Bits bits)
 {
     static_assert(sizeof(Bits) == sizeof(Value));
     Value value;
@@ -102,28 +103,27 @@ AAX_Result ReportOverflow()
 
 void AAX_CChunkDataParser::AddDouble(const char* name, double value)
 {
-    DataValue entry;
-    entry.mDataType = typeDouble;
-    entry.mDataName = name;
-    entry.mValue = BitsOf<uint64_t>(value);
-    mDataValues.push_back(std::move(entry));
+    Append(typeDouble, name, BitsOf<uint64_t>(value), AAX_CString());
 }
 
 void AAX_CChunkDataParser::AddInt32(const char* name, int32_t value)
 {
-    DataValue entry;
-    entry.mDataType = typeInt32;
-    entry.mDataName = name;
-    entry.mValue = BitsOf<uint32_t>(value);
-    mDataValues.push_back(std::move(entry));
+    Append(typeInt32, name, BitsOf<uint32_t>(value), AAX_CString());
 }
 
 void AAX_CChunkDataParser::AddString(const char* name, AAX_CString value)
 {
+    Append(typeString, name, 0, value);
+}
+
+void AAX_CChunkDataParser::Append(int32_t type, const char* name, uint64_t value,
+                                  const AAX_CString& text)
+{
     DataValue entry;
-    entry.mDataType = typeString;
+    entry.mDataType = type;
     entry.mDataName = name;
-    entry.mStringValue = value;
+    entry.mValue = value;
+    entry.mStringValue = text;
     mDataValues.push_back(std::move(entry));
 }
 

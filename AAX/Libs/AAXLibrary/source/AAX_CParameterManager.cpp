@@ -3,7 +3,10 @@
 #include <cstring>
 #include <utility>
 
-AAX_CParameterManager::~AAX_CParameterManager() { RemoveAllParameters(); }
+AAX_CParameterManager::~AAX_CParameterManager()
+{
+    RemoveAllParameters();
+}
 
 void AAX_CParameterManager::Initialize(AAX_IAutomationDelegate* automationDelegate)
 {

@@ -6,11 +6,20 @@
 #include <locale>
 #include <sstream>
 
-AAX_CString::AAX_CString(const char* text) { Assign(text); }
+AAX_CString::AAX_CString(const char* text)
+{
+    Assign(text);
+}
 
-AAX_CString::AAX_CString(const AAX_CString& other) : AAX_IString() { Assign(other.Get()); }
+AAX_CString::AAX_CString(const AAX_CString& other) : AAX_IString()
+{
+    Assign(other.Get());
+}
 
-AAX_CString::AAX_CString(const AAX_IString& other) : AAX_IString() { Assign(other.Get()); }
+AAX_CString::AAX_CString(const AAX_IString& other) : AAX_IString()
+{
+    Assign(other.Get());
+}
 
 AAX_CString& AAX_CString::operator=(const AAX_CString& other)
 {
@@ -32,7 +41,10 @@ AAX_CString& AAX_CString::operator=(const char* text)
     return *this;
 }
 
-void AAX_CString::Set(const char* text) { Assign(text); }
+void AAX_CString::Set(const char* text)
+{
+    Assign(text);
+}
 
 void AAX_CString::Assign(const char* text) noexcept
 {
@@ -55,18 +67,30 @@ uint32_t AAX_CString::Length() const
     return mString.size() < largest ? static_cast<uint32_t>(mString.size()) : largest;
 }
 
-uint32_t AAX_CString::MaxLength() const { return std::numeric_limits<uint32_t>::max() - 1; }
+uint32_t AAX_CString::MaxLength() const
+{
+    return std::numeric_limits<uint32_t>::max() - 1;
+}
 
-const char* AAX_CString::Get() const { return mString.c_str(); }
+const char* AAX_CString::Get() const
+{
+    return mString.c_str();
+}
 
-const char* AAX_CString::CString() const { return mString.c_str(); }
+const char* AAX_CString::CString() const
+{
+    return mString.c_str();
+}
 
 bool AAX_CString::operator==(const AAX_CString& other) const
 {
     return std::strcmp(Get(), other.Get()) == 0;
 }
 
-bool AAX_CString::operator!=(const AAX_CString& other) const { return !(*this == other); }
+bool AAX_CString::operator!=(const AAX_CString& other) const
+{
+    return !(*this == other);
+}
 
 char& AAX_CString::operator[](uint32_t i)
 {
@@ -78,7 +102,10 @@ char& AAX_CString::operator[](uint32_t i)
     return scratch;
 }
 
-void AAX_CString::Clear() { mString.clear(); }
+void AAX_CString::Clear()
+{
+    mString.clear();
+}
 
 AAX_CString& AAX_CString::Erase(uint32_t pos, uint32_t count)
 {

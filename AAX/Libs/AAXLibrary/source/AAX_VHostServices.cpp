@@ -1,17 +1,13 @@
 #include "AAX_VHostServices.h"
 
 #include "AAX_Errors.h"
+#include "AAX_HostComponentFactory.h"
 #include "AAX_UIDs.h"
-#include "ACF/IACFComponentFactory.h"
-#include "ACF/acfuids.h"
 
 AAX_VHostServices::AAX_VHostServices(IACFUnknown* host)
 {
-    if (host == nullptr)
-        return;
-
-    ACFPtr<IACFComponentFactory> factory;
-    if (host->QueryInterface(IID_IACFComponentFactory, factory.AsOutParameter()) != 0 || !factory)
+    const ACFPtr<IACFComponentFactory> factory = AAX_GetHostComponentFactory(host);
+    if (!factory)
         return;
 
     factory->CreateComponent(AAXCompID_HostServices, nullptr, IID_IAAXHostServicesV1,

@@ -1,23 +1,20 @@
 #include "AAX_VPropertyMap.h"
 
 #include "AAX_Errors.h"
+#include "AAX_HostComponentFactory.h"
 #include "AAX_UIDs.h"
-#include "ACF/IACFComponentFactory.h"
-#include "ACF/acfuids.h"
 
 AAX_VPropertyMap::AAX_VPropertyMap(IACFUnknown* host)
 {
-    if (host == nullptr)
-        return;
-
-    ACFPtr<IACFComponentFactory> factory;
-    if (host->QueryInterface(IID_IACFComponentFactory, factory.AsOutParameter()) != 0 || !factory)
+    const ACFPtr<IACFComponentFactory> factory = AAX_GetHostComponentFactory(host);
+    if (!factory)
         return;
 
     factory->CreateComponent(AAXCompID_AAXPropertyMap, nullptr, IID_IAAXPropertyMapV1,
                              mIACFPropertyMap.AsOutParameter());
     if (mIACFPropertyMap)
-        mIACFPropertyMap->QueryInterface(IID_IAAXPropertyMapV2, mIACFPropertyMapV2.AsOutParameter());
+        mIACFPropertyMap->QueryInterface(IID_IAAXPropertyMapV2,
+                                         mIACFPropertyMapV2.AsOutParameter());
 }
 
 AAX_CBoolean AAX_VPropertyMap::GetProperty(AAX_EProperty property,
@@ -51,14 +48,17 @@ AAX_Result AAX_VPropertyMap::AddPropertyWithIDArray(AAX_EProperty property,
     return mIACFPropertyMapV2->AddPropertyWithIDArray(property, pluginIDs, numPluginIDs);
 }
 
-AAX_CBoolean AAX_VPropertyMap::GetPropertyWithIDArray(
-    AAX_EProperty property, const AAX_SPlugInIdentifierTriad** outPluginIDs,
-    uint32_t* outNumPluginIDs) const
+AAX_CBoolean
+AAX_VPropertyMap::GetPropertyWithIDArray(AAX_EProperty property,
+                                         const AAX_SPlugInIdentifierTriad** outPluginIDs,
+                                         uint32_t* outNumPluginIDs) const
 {
     if (!mIACFPropertyMapV2)
         return false;
-    return mIACFPropertyMapV2->GetPropertyWithIDArray(property, outPluginIDs,
-                                                            outNumPluginIDs) != 0;
+    return mIACFPropertyMapV2->GetPropertyWithIDArray(property, outPluginIDs, outNumPluginIDs) != 0;
 }
 
-IACFUnknown* AAX_VPropertyMap::GetIUnknown() const { return mIACFPropertyMap.get(); }
+IACFUnknown* AAX_VPropertyMap::GetIUnknown() const
+{
+    return mIACFPropertyMap.get();
+}

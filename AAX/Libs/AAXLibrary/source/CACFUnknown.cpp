@@ -10,13 +10,22 @@ CACFUnknown::CACFUnknown() : m_pUnkOuter(&m_PrivateUnknown), m_PrivateUnknown(*t
     m_ActiveObjects.fetch_add(1);
 }
 
-CACFUnknown::~CACFUnknown() { m_ActiveObjects.fetch_sub(1); }
+CACFUnknown::~CACFUnknown()
+{
+    m_ActiveObjects.fetch_sub(1);
+}
 
-ACFRESULT CACFUnknown::InitializeInstance(IACFUnknown*) { return ACF_OK; }
+ACFRESULT CACFUnknown::InitializeInstance(IACFUnknown*)
+{
+    return ACF_OK;
+}
 
 void CACFUnknown::FinalRelease() {}
 
-void CACFUnknown::ReclaimMemory() { delete this; }
+void CACFUnknown::ReclaimMemory()
+{
+    delete this;
+}
 
 ACFRESULT CACFUnknown::InternalQueryInterface(const acfIID& iid, void** ppOut)
 {
@@ -32,7 +41,10 @@ ACFRESULT CACFUnknown::InternalQueryInterface(const acfIID& iid, void** ppOut)
     return ACF_OK;
 }
 
-acfUInt32 CACFUnknown::InternalAddRef() { return m_RefCount.fetch_add(1) + 1; }
+acfUInt32 CACFUnknown::InternalAddRef()
+{
+    return m_RefCount.fetch_add(1) + 1;
+}
 
 acfUInt32 CACFUnknown::InternalRelease()
 {
@@ -47,13 +59,22 @@ acfUInt32 CACFUnknown::InternalRelease()
     return countBefore - 1;
 }
 
-acfUInt32 CACFUnknown::GetActiveObjectCount() { return m_ActiveObjects.load(); }
+acfUInt32 CACFUnknown::GetActiveObjectCount()
+{
+    return m_ActiveObjects.load();
+}
 
 ACFRESULT CACFUnknown::PrivateUnknown::QueryInterface(const acfIID& iid, void** ppOut)
 {
     return m_This->InternalQueryInterface(iid, ppOut);
 }
 
-acfUInt32 CACFUnknown::PrivateUnknown::AddRef() { return m_This->InternalAddRef(); }
+acfUInt32 CACFUnknown::PrivateUnknown::AddRef()
+{
+    return m_This->InternalAddRef();
+}
 
-acfUInt32 CACFUnknown::PrivateUnknown::Release() { return m_This->InternalRelease(); }
+acfUInt32 CACFUnknown::PrivateUnknown::Release()
+{
+    return m_This->InternalRelease();
+}
