@@ -16,8 +16,9 @@ TestHost::TestHost() : HostObject("host", std::make_shared<HostGrants>())
 
     offer(IID_IACFUnknown, unknown());
     offer(IID_IACFComponentFactory, static_cast<IACFComponentFactory*>(this));
-    offer(IID_IAAXAutomationDelegateV1,
-          static_cast<AAX_IACFAutomationDelegate*>(automationDelegate), *automationDelegate);
+    addHostInterface(IID_IAAXAutomationDelegateV1,
+                     static_cast<AAX_IACFAutomationDelegate*>(automationDelegate),
+                     *automationDelegate);
 
     addComponentClass(
         AAXCompID_AAXPropertyMap,

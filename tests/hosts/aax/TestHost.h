@@ -41,6 +41,12 @@ public:
     // Component classes asked for, in order, whether or not they were made.
     const std::vector<acfCLSID>& componentRequests() const { return requests; }
 
+    // Lets the host's unknown answer for an interface of another host object (a controller or
+    // transport, say), whose references that object counts.
+    void addHostInterface(const acfIID& iid, void* interfacePointer, HostObjectBase& owner)
+    {
+        offer(iid, interfacePointer, owner);
+    }
     // Adds (or replaces) a component class the factory can make.
     void addComponentClass(const acfCLSID& clsid, ComponentMaker maker);
     // Keeps a host object for the host's lifetime and counts it among the host's objects.
