@@ -9,17 +9,8 @@ namespace
 {
 juce::String nested(int depth, const juce::String& inner = {})
 {
-    juce::String text;
-
-    for (int i = 0; i < depth; ++i)
-        text << "<a>";
-
-    text << inner;
-
-    for (int i = 0; i < depth; ++i)
-        text << "</a>";
-
-    return text;
+    return juce::String::repeatedString("<a>", depth) + inner +
+           juce::String::repeatedString("</a>", depth);
 }
 
 juce::String wholeState(const juce::String& properties)
