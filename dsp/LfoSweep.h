@@ -1,6 +1,7 @@
 #pragma once
 
 #include "OnePole.h"
+#include "SampleLanes.h"
 
 // Turns LFO samples into all-pass coefficients: smoothed by the LFO's one-pole lowpass, then
 // mapped onto the depth range. With spread, the right lane follows the second LFO table
@@ -11,29 +12,45 @@ public:
     using Sample = typename Lanes::Sample;
 
     LfoSweep(const OnePole& smoother, float coefMinimum, float coefRangeWidth)
-        : b0(smoother.b0), a1(smoother.a1), stateLeft(smoother.stateLeft),
-          stateRight(smoother.stateRight), coefMin(coefMinimum), coefRange(coefRangeWidth)
+        : b0(smoother.b0), a1(smoother.a1), stateLeft(smoother.stateLeft), coefMin(coefMinimum),
+          coefRange(coefRangeWidth), b0Pair{b0, b0}, a1Pair{a1, a1}, statePair{smoother.stateLeft,
+                                                                               smoother.stateRight},
+          coefMinPair{coefMin, coefMin}, coefRangePair{coefRange, coefRange}
     {
     }
 
     void saveTo(OnePole& smoother) const
     {
-        smoother.stateLeft = stateLeft;
         if constexpr (spread)
-            smoother.stateRight = stateRight;
+        {
+            smoother.stateLeft = statePair[0];
+            smoother.stateRight = statePair[1];
+        }
+        else
+        {
+            smoother.stateLeft = stateLeft;
+        }
     }
 
     Sample next(float lfoLeft, float lfoRight)
     {
-        const float left = coefficient(smooth(lfoLeft, stateLeft));
         if constexpr (spread)
         {
-            const float right = coefficient(smooth(lfoRight, stateRight));
-            return Sample{static_cast<double>(left), static_cast<double>(right)};
+            // Both channels side by side, lane by lane the same operations as the left one.
+            const FloatPair lfo{lfoLeft, lfoRight};
+            const SamplePair smoothed =
+                OnePole::step(__builtin_convertvector(lfo, SamplePair), statePair, b0Pair, a1Pair);
+            const FloatPair g =
+                __builtin_convertvector(smoothed, FloatPair) * coefRangePair + coefMinPair;
+            const FloatPair lower = g < -0.9999f ? FloatPair{-0.9999f, -0.9999f} : g;
+            return __builtin_convertvector(lower > 0.9999f ? FloatPair{0.9999f, 0.9999f} : lower,
+                                           SamplePair);
         }
         else
         {
-            return Lanes::splat(static_cast<double>(left));
+            const float left =
+                static_cast<float>(OnePole::step(static_cast<double>(lfoLeft), stateLeft, b0, a1));
+            return Lanes::splat(static_cast<double>(clampCoefficient(left * coefRange + coefMin)));
         }
     }
 
@@ -46,17 +63,14 @@ public:
     }
 
 private:
-    float smooth(float lfo, double& state) const
-    {
-        return static_cast<float>(OnePole::step(static_cast<double>(lfo), state, b0, a1));
-    }
-
-    float coefficient(float lfo) const { return clampCoefficient(lfo * coefRange + coefMin); }
-
     double b0;
     double a1;
     double stateLeft;
-    double stateRight;
     float coefMin;
     float coefRange;
+    SamplePair b0Pair;
+    SamplePair a1Pair;
+    SamplePair statePair;
+    FloatPair coefMinPair;
+    FloatPair coefRangePair;
 };

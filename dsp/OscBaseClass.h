@@ -28,10 +28,13 @@ public:
     int getRampLength() const { return rampLength; }
 
 protected:
-    // Runs count output samples from the position: follows a new target, steps the ramp, lets
-    // read(i, position) take sample i and advances the position. The state lives in registers
-    // for the run and is written back after it.
-    template <typename Read> void run(float& position, int count, Read read);
+    // Runs count output samples of a wavetable oscillator from its tables and position: follows
+    // a new target, steps the ramp, reads table A (and B when both) and hands sample i to
+    // body(i, a, b), then advances the position. The state lives in registers for the run and
+    // is written back after it.
+    template <bool both, typename Body>
+    [[gnu::always_inline]] void generateFrom(const float* tableA, const float* tableB,
+                                             float& position, int count, Body body);
 
     float frequency = 0.0f;
     float amplitude = 1.0f;
@@ -47,7 +50,10 @@ protected:
 
 #include "TriangleWavetable.h"
 
-template <typename Read> void OscBaseClass::run(float& position, int count, Read read)
+template <bool both, typename Body>
+[[gnu::always_inline]] inline void OscBaseClass::generateFrom(const float* tableA,
+                                                              const float* tableB, float& position,
+                                                              int count, Body body)
 {
     const float target = targetIncrement;
     const int length = rampLength;
@@ -70,7 +76,10 @@ template <typename Read> void OscBaseClass::run(float& position, int count, Read
             counter += 1;
             inc = step + inc;
         }
-        read(i, pos);
+        if constexpr (both)
+            body(i, TriangleWavetable::read(tableA, pos), TriangleWavetable::read(tableB, pos));
+        else
+            body(i, TriangleWavetable::read(tableA, pos), 0.0f);
         pos = TriangleWavetable::advance(pos, inc);
     }
     lastTargetIncrement = last;

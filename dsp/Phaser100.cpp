@@ -1,11 +1,9 @@
 #include "Phaser100.h"
 
 #include "AllpassStep.h"
-#include "LfoSweep.h"
-#include "PhaserModulation.h"
+#include "PhaserSweepDriver.h"
 #include "SampleLanes.h"
 
-#include <algorithm>
 #include <cmath>
 
 Phaser100::Phaser100()
@@ -173,24 +171,18 @@ void Phaser100::runChain(float* left, float* right, int count)
     const Sample g3 = Lanes::splat(static_cast<double>(fixedAllpass3.gainCoeff));
     const Sample g4 = Lanes::splat(static_cast<double>(fixedAllpass4.gainCoeff));
     Sample fb = Lanes::read(frame.feedbackLeft, frame.feedbackRight);
-    LfoSweep<Lanes, spread> sweep(lfoSmoother, frame.coefMin, frame.coefRange);
     AllpassState<Lanes> f1(fixedAllpass1), f2(fixedAllpass2), f3(fixedAllpass3), f4(fixedAllpass4);
     AllpassState<Lanes> s1(stage1), s2(stage2), s3(stage3), s4(stage4), s5(stage5), s6(stage6);
     HighpassState<Lanes> inHighpass(inputHighpass), outHighpass(outputHighpass);
-    PhaserModulation<spread> modulation;
 
-    for (int start = 0; start < count; start += modulation.chunk)
-    {
-        const int n = std::min(static_cast<int>(modulation.chunk), count - start);
-        modulation.fill(osc, levelSmoother, n);
-        for (int i = 0; i < n; ++i)
-        {
-            Sample x = inHighpass.process(Lanes::load(left, right, start + i));
+    runSweptChain<Lanes, spread, false>(
+        osc, lfoSmoother, levelSmoother, frame.coefMin, frame.coefRange,
+        count, [&](int i, Sample g, double gain) __attribute__((always_inline)) {
+            Sample x = inHighpass.process(Lanes::load(left, right, i));
             const Sample dry = x;
             x = f1.process(x, g1);
             x = f2.process(x, g2);
             x = fb * feedbackGain + x;
-            const Sample g = sweep.next(modulation.lfoA[i], modulation.lfoRight(i));
             x = s1.process(x, g);
             x = s2.process(x, g);
             x = s3.process(x, g);
@@ -203,12 +195,10 @@ void Phaser100::runChain(float* left, float* right, int count)
             const Sample wet = x;
             Sample out = wetGain * wet + dry * dryGain;
             out = outHighpass.process(out);
-            Lanes::store(Lanes::splat(modulation.gain[i]) * out, left, right, start + i);
-        }
-    }
+            Lanes::store(Lanes::splat(gain) * out, left, right, i);
+        });
 
     Lanes::write(fb, frame.feedbackLeft, frame.feedbackRight);
-    sweep.saveTo(lfoSmoother);
     f1.saveTo(fixedAllpass1);
     f2.saveTo(fixedAllpass2);
     f3.saveTo(fixedAllpass3);

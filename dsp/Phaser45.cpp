@@ -1,11 +1,9 @@
 #include "Phaser45.h"
 
 #include "AllpassStep.h"
-#include "LfoSweep.h"
-#include "PhaserModulation.h"
+#include "PhaserSweepDriver.h"
 #include "SampleLanes.h"
 
-#include <algorithm>
 #include <cmath>
 
 Phaser45::Phaser45()
@@ -145,19 +143,13 @@ template <typename Lanes, bool spread> void Phaser45::runChain(float* left, floa
     const Sample dryGain = Lanes::splat(static_cast<double>(1.0f - frame.mix));
     const Sample feedbackTap = Lanes::splat(0.8);
     Sample fb = Lanes::read(frame.feedbackLeft, frame.feedbackRight);
-    LfoSweep<Lanes, spread> sweep(lfoSmoother, frame.coefMin, frame.coefRange);
     AllpassState<Lanes> s1(stage1), s2(stage2);
     HighpassState<Lanes> highpass(outputHighpass);
-    PhaserModulation<spread> modulation;
 
-    for (int start = 0; start < count; start += modulation.chunk)
-    {
-        const int n = std::min(static_cast<int>(modulation.chunk), count - start);
-        modulation.fill(osc, levelSmoother, n);
-        for (int i = 0; i < n; ++i)
-        {
-            const Sample g = sweep.next(modulation.lfoA[i], modulation.lfoRight(i));
-            Sample x = Lanes::load(left, right, start + i);
+    runSweptChain<Lanes, spread, true>(
+        osc, lfoSmoother, levelSmoother, frame.coefMin, frame.coefRange,
+        count, [&](int i, Sample g, double gain) __attribute__((always_inline)) {
+            Sample x = Lanes::load(left, right, i);
             const Sample dry = x;
             x = s1.process(x, g);
             x = fb * feedbackGain + x;
@@ -166,12 +158,10 @@ template <typename Lanes, bool spread> void Phaser45::runChain(float* left, floa
             Sample out = wetGain * wet + dry * dryGain;
             fb = wet * feedbackTap;
             out = highpass.process(out);
-            Lanes::store(Lanes::splat(modulation.gain[i]) * out, left, right, start + i);
-        }
-    }
+            Lanes::store(Lanes::splat(gain) * out, left, right, i);
+        });
 
     Lanes::write(fb, frame.feedbackLeft, frame.feedbackRight);
-    sweep.saveTo(lfoSmoother);
     s1.saveTo(stage1);
     s2.saveTo(stage2);
     highpass.saveTo(outputHighpass);

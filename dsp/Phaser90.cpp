@@ -1,12 +1,11 @@
 #include "Phaser90.h"
 
 #include "AllpassStep.h"
-#include "LfoSweep.h"
-#include "PhaserModulation.h"
+#include "PhaserSweepDriver.h"
 #include "SampleLanes.h"
 
-#include <algorithm>
 #include <cmath>
+#include <type_traits>
 
 Phaser90::Phaser90()
 {
@@ -151,20 +150,14 @@ template <typename Lanes, bool spread> void Phaser90::runChain(float* left, floa
     const Sample dryGain = Lanes::splat(static_cast<double>(1.0f - frame.mix));
     const Sample feedbackTap = Lanes::splat(-0.8);
     Sample fb = Lanes::read(frame.feedbackLeft, frame.feedbackRight);
-    LfoSweep<Lanes, spread> sweep(lfoSmoother, frame.coefMin, frame.coefRange);
     AllpassState<Lanes> s1(stage1), s2(stage2), s3(stage3), s4(stage4);
     HighpassState<Lanes> inHighpass(inputHighpass), outHighpass(outputHighpass);
-    PhaserModulation<spread> modulation;
 
-    for (int start = 0; start < count; start += modulation.chunk)
-    {
-        const int n = std::min(static_cast<int>(modulation.chunk), count - start);
-        modulation.fill(osc, levelSmoother, n);
-        for (int i = 0; i < n; ++i)
-        {
-            Sample x = inHighpass.process(Lanes::load(left, right, start + i));
+    runSweptChain<Lanes, spread, std::is_same_v<Lanes, StereoLanes>>(
+        osc, lfoSmoother, levelSmoother, frame.coefMin, frame.coefRange,
+        count, [&](int i, Sample g, double gain) __attribute__((always_inline)) {
+            Sample x = inHighpass.process(Lanes::load(left, right, i));
             const Sample dry = x;
-            const Sample g = sweep.next(modulation.lfoA[i], modulation.lfoRight(i));
             x = s1.process(x, g);
             x = fb * feedbackGain + x;
             x = s2.process(x, g);
@@ -174,12 +167,10 @@ template <typename Lanes, bool spread> void Phaser90::runChain(float* left, floa
             Sample out = wetGain * wet + dry * dryGain;
             fb = wet * feedbackTap;
             out = outHighpass.process(out);
-            Lanes::store(Lanes::splat(modulation.gain[i]) * out, left, right, start + i);
-        }
-    }
+            Lanes::store(Lanes::splat(gain) * out, left, right, i);
+        });
 
     Lanes::write(fb, frame.feedbackLeft, frame.feedbackRight);
-    sweep.saveTo(lfoSmoother);
     s1.saveTo(stage1);
     s2.saveTo(stage2);
     s3.saveTo(stage3);

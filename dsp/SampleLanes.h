@@ -4,6 +4,8 @@
 // is a pair of doubles (left, right) whose lanes are computed with exactly the operations of
 // the mono chain, so each lane gives the bits of the scalar code.
 using SamplePair = double __attribute__((vector_size(16)));
+// Two 32-bit values (left, right), for the per-channel coefficient arithmetic.
+using FloatPair = float __attribute__((vector_size(8)));
 
 struct MonoLanes
 {

@@ -56,12 +56,3 @@ void SmoothVolume::process(double& left, double& right)
     left = gain * left;
     right = gain * right;
 }
-
-void SmoothVolume::fillGains(double* gains, int count)
-{
-    SmoothVolume ramp(*this);
-    for (int i = 0; i < count; ++i)
-        gains[i] = ramp.nextGain();
-    current = ramp.current;
-    counter = ramp.counter;
-}

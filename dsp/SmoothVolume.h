@@ -36,9 +36,6 @@ public:
         return current;
     }
 
-    // The gains of the next count samples; the ramp state lives in registers meanwhile.
-    void fillGains(double* gains, int count);
-
     double getCurrent() const { return current; }
     double getTarget() const { return target; }
 

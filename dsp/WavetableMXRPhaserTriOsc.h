@@ -20,17 +20,23 @@ public:
     // The next count samples of table A (and of table B at the same positions).
     void fill(float* outA, int count)
     {
-        run(position, count,
-            [&](int i, float at) { outA[i] = TriangleWavetable::read(tableA, at); });
+        generate<false>(count, [outA](int i, float a, float) { outA[i] = a; });
     }
     void fill(float* outA, float* outB, int count)
     {
-        run(position, count,
-            [&](int i, float at)
-            {
-                outA[i] = TriangleWavetable::read(tableA, at);
-                outB[i] = TriangleWavetable::read(tableB, at);
-            });
+        generate<true>(count,
+                       [outA, outB](int i, float a, float b)
+                       {
+                           outA[i] = a;
+                           outB[i] = b;
+                       });
+    }
+
+    // Hands the next count samples to body(i, a, b), b from table B when both, else 0.
+    // Inlined, so that the body's state stays in registers across the run.
+    template <bool both, typename Body> [[gnu::always_inline]] void generate(int count, Body body)
+    {
+        generateFrom<both>(tableA, tableB, position, count, body);
     }
 
     float getTableA(int index) const { return tableA[index]; }
