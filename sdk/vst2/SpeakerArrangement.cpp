@@ -48,8 +48,15 @@ bool AudioEffectX::copySpeaker(VstSpeakerProperties* to, const VstSpeakerPropert
         return true;
 
     std::memcpy(to->position, from->position, sizeof(to->position));
-    std::strncpy(to->name, from->name, sizeof(to->name) - 1);
-    to->name[sizeof(to->name) - 1] = '\0';
+    // The source name may lack a terminator; read no more than 63 bytes of it.
+    constexpr std::size_t maxNameLength = sizeof(to->name) - 1;
+    const void* terminator = std::memchr(from->name, '\0', maxNameLength);
+    const std::size_t length =
+        terminator != nullptr
+            ? static_cast<std::size_t>(static_cast<const char*>(terminator) - from->name)
+            : maxNameLength;
+    std::memset(to->name, 0, sizeof(to->name));
+    std::memcpy(to->name, from->name, length);
     to->type = from->type;
     std::memcpy(to->reserved, from->reserved, sizeof(to->reserved));
     return true;
