@@ -8,7 +8,8 @@
 
 // Root of a VST2 plug-in object. It owns the AEffect record the host calls through, turns the
 // host's opcodes 0 to 24 into virtual calls, and makes the basic calls back to the host.
-// A subclass overrides the virtual operations; the host ends the object with opcode 1.
+// A subclass overrides the virtual operations. The host ends the object with opcode 1, which
+// deletes it: create it with new.
 class AudioEffect
 {
 public:
@@ -113,7 +114,6 @@ protected:
     // One call back to the host; 0 when there is no host callback.
     std::int64_t callHost(std::int32_t opcode, std::int32_t index = 0, std::int64_t value = 0,
                           void* ptr = nullptr, float opt = 0.0f);
-    bool hasHost() const { return hostCallback != nullptr; }
 
     void setFlag(std::int32_t bit, bool state);
     bool isParameterIndex(std::int32_t index) const { return index >= 0 && index < numParams; }

@@ -33,24 +33,32 @@ std::string format(AudioEffect& fx, const Formatter& formatter, std::int32_t max
     return terminator != nullptr ? std::string(buffer) : std::string();
 }
 
-struct FloatCase
+template <typename T> struct NumberCase
 {
-    float value;
+    T value;
     std::int32_t maxLen;
     const char* expected;
 };
 
-struct IntCase
+// Formats every case's value with one of the effect's text operations.
+template <typename T, std::size_t N>
+void expectTexts(void (AudioEffect::*operation)(T, char*, std::int32_t),
+                 const NumberCase<T> (&cases)[N])
 {
-    std::int32_t value;
-    std::int32_t maxLen;
-    const char* expected;
-};
+    PlainEffect fx;
+    for (const auto& c : cases)
+    {
+        const Formatter formatter = [&](AudioEffect& e, char* text, std::int32_t maxLen)
+        { (e.*operation)(c.value, text, maxLen); };
+        EXPECT_EQ(format(fx, formatter, c.maxLen), c.expected)
+            << c.value << " with maxLen " << c.maxLen;
+    }
+}
 } // namespace
 
 TEST(TextFormatting, Float2StringUsesEightPositionsWithTruncatedDecimals)
 {
-    const FloatCase cases[] = {
+    const NumberCase<float> cases[] = {
         {1.5f, 8, "1.500000"},
         {0.0f, 8, "0.000000"},
         {-0.0f, 8, "0.000000"},
@@ -78,19 +86,12 @@ TEST(TextFormatting, Float2StringUsesEightPositionsWithTruncatedDecimals)
         {1e9f, 3, "Hug"},
         {1e9f, -5, "(nothing)"},
     };
-    PlainEffect fx;
-    for (const auto& c : cases)
-    {
-        const Formatter formatter = [&c](AudioEffect& e, char* text, std::int32_t maxLen)
-        { e.float2string(c.value, text, maxLen); };
-        EXPECT_EQ(format(fx, formatter, c.maxLen), c.expected)
-            << c.value << " with maxLen " << c.maxLen;
-    }
+    expectTexts(&AudioEffect::float2string, cases);
 }
 
 TEST(TextFormatting, Int2StringWritesDigitsOrHuge)
 {
-    const IntCase cases[] = {
+    const NumberCase<std::int32_t> cases[] = {
         {12, 8, "12"},
         {-305, 8, "-305"},
         {0, 8, "0"},
@@ -105,50 +106,23 @@ TEST(TextFormatting, Int2StringWritesDigitsOrHuge)
         {-305, 1, "-"},
         {12, -1, "(nothing)"},
     };
-    PlainEffect fx;
-    for (const auto& c : cases)
-    {
-        const Formatter formatter = [&c](AudioEffect& e, char* text, std::int32_t maxLen)
-        { e.int2string(c.value, text, maxLen); };
-        EXPECT_EQ(format(fx, formatter, c.maxLen), c.expected)
-            << c.value << " with maxLen " << c.maxLen;
-    }
+    expectTexts(&AudioEffect::int2string, cases);
 }
 
 TEST(TextFormatting, DecibelHertzAndMillisecondTexts)
 {
-    struct Case
-    {
-        const char* name;
-        Formatter formatter;
-        std::int32_t maxLen;
-        const char* expected;
+    const NumberCase<float> decibels[] = {
+        {0.0f, 8, "-oo"},       {-1.0f, 8, "-oo"},       {1.0f, 8, "0.000000"},
+        {10.0f, 8, "20.00000"}, {0.5f, 8, "-6.02059"},   {notANumber, 8, "Huge!"},
+        {0.0f, 2, "-o"},        {0.0f, -1, "(nothing)"},
     };
-    auto dB = [](float v)
-    { return [v](AudioEffect& e, char* t, std::int32_t n) { e.dB2string(v, t, n); }; };
-    auto Hz = [](float v)
-    { return [v](AudioEffect& e, char* t, std::int32_t n) { e.Hz2string(v, t, n); }; };
-    auto ms = [](float v)
-    { return [v](AudioEffect& e, char* t, std::int32_t n) { e.ms2string(v, t, n); }; };
-    const Case cases[] = {
-        {"dB 0", dB(0.0f), 8, "-oo"},
-        {"dB -1", dB(-1.0f), 8, "-oo"},
-        {"dB 1", dB(1.0f), 8, "0.000000"},
-        {"dB 10", dB(10.0f), 8, "20.00000"},
-        {"dB 0.5", dB(0.5f), 8, "-6.02059"},
-        {"dB NaN", dB(notANumber), 8, "Huge!"},
-        {"dB 0 maxLen 2", dB(0.0f), 2, "-o"},
-        {"dB 0 maxLen -1", dB(0.0f), -1, "(nothing)"},
-        {"Hz 0 samples", Hz(0.0f), 8, "0.000000"},
-        {"Hz 100 samples", Hz(100.0f), 8, "441.0000"},
-        {"Hz 44100 samples", Hz(44100.0f), 8, "1.000000"},
-        {"ms 441 samples", ms(441.0f), 8, "10.00000"},
-        {"ms 44100 samples", ms(44100.0f), 8, "1000.000"},
-        {"ms 0 samples", ms(0.0f), 8, "0.000000"},
-    };
-    PlainEffect fx;
-    for (const auto& c : cases)
-        EXPECT_EQ(format(fx, c.formatter, c.maxLen), c.expected) << c.name;
+    const NumberCase<float> hertz[] = {
+        {0.0f, 8, "0.000000"}, {100.0f, 8, "441.0000"}, {44100.0f, 8, "1.000000"}};
+    const NumberCase<float> milliseconds[] = {
+        {441.0f, 8, "10.00000"}, {44100.0f, 8, "1000.000"}, {0.0f, 8, "0.000000"}};
+    expectTexts(&AudioEffect::dB2string, decibels);
+    expectTexts(&AudioEffect::Hz2string, hertz);
+    expectTexts(&AudioEffect::ms2string, milliseconds);
 }
 
 TEST(TextFormatting, HertzAndMillisecondsFollowTheHostSampleRate)
