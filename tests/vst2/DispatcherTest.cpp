@@ -5,7 +5,6 @@
 #include <cstring>
 #include <limits>
 
-using testing::_;
 using testing::Return;
 using testing::StrictMock;
 

@@ -6,7 +6,6 @@
 #include <limits>
 #include <string>
 
-using testing::_;
 using testing::AllOf;
 using testing::Field;
 using testing::Return;
