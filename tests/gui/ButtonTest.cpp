@@ -153,6 +153,16 @@ struct ClickCounter final : juce::Button::Listener
     int clicks = 0;
 };
 
+TEST(Buttons, DrawNothingWithAStripShorterThanTheirFrames)
+{
+    for (const auto* kind : {&fourState, &footswitch, &toggle, &kick})
+    {
+        auto button = kind->make(guitest::codedStrip(40, 1, 1));
+        button->setBounds(0, 0, 40, 20);
+        EXPECT_EQ(guitest::frameShown(*button), -1) << kind->name;
+    }
+}
+
 TEST(KickButton, WithoutAnImageIsAnInvisibleHotSpot)
 {
     juce::Component editor;

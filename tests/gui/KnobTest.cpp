@@ -64,6 +64,19 @@ TEST(Knob, WithoutAValidImageDrawsNothingAndStillTurns)
     EXPECT_GT(knob.getValue(), 0.2);
 }
 
+TEST(Knob, DrawsNothingForAFrameCountItsStripCannotHold)
+{
+    VelmorKnob knob("levelKnob_");
+    knob.setBounds(0, 0, 73, 72);
+    knob.setValue(0.7, juce::dontSendNotification);
+    const std::pair<int, int> cases[] = {{72 * 101, 0}, {72 * 101, -3}, {50, 101}};
+    for (const auto& [stripHeight, frames] : cases)
+    {
+        knob.setImage(juce::Image(juce::Image::RGB, 73, stripHeight, true), frames);
+        EXPECT_EQ(guitest::frameShown(knob), -1) << frames << " frames of " << stripHeight;
+    }
+}
+
 TEST(SyncKnob, StepsThroughTheNineteenDivisionsAndTheirFrames)
 {
     const char* const texts[] = {"8/1",  "4/1",  "2/1",  "1/1",   "1/2D", "1/2",  "1/2T",

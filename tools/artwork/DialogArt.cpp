@@ -202,6 +202,7 @@ juce::Image drawAboutPanel()
             y += text[0] == 0 ? 9.0f : 17.0f;
         }
 
+        drawPhaseWaves(g, {112, 352, 101, 24});
         drawText(g, "Click anywhere to close", font(Face::sans, 10.5f), {24, 392, 277, 14},
                  juce::Justification::centred, palette::printDim.withAlpha(0.7f));
     });

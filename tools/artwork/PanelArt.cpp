@@ -67,27 +67,7 @@ void drawTitle(juce::Graphics& g)
     drawText(g, "STEREO PHASER", font(Face::sansBold, 13.0f, 0.28f), title,
              juce::Justification::centred, palette::print);
 
-    // Three sweeps a third of a cycle apart: the phaser's moving notches.
-    const Rectangle<float> waves(100, 90, 125, 30);
-    const float alphas[] = {0.55f, 0.32f, 0.18f};
-    for (int line = 0; line < 3; ++line)
-    {
-        juce::Path path;
-        for (int i = 0; i <= 125; ++i)
-        {
-            const float x = waves.getX() + (float)i;
-            const float t = (float)i / 125.0f;
-            const float envelope = std::sin(juce::MathConstants<float>::pi * t);
-            const float phase = juce::MathConstants<float>::twoPi * (1.5f * t + (float)line / 3.0f);
-            const float y = waves.getCentreY() - 11.0f * envelope * std::sin(phase);
-            if (i == 0)
-                path.startNewSubPath(x, y);
-            else
-                path.lineTo(x, y);
-        }
-        g.setColour((line == 0 ? palette::amber : palette::print).withAlpha(alphas[line]));
-        g.strokePath(path, juce::PathStrokeType(line == 0 ? 1.4f : 1.0f));
-    }
+    drawPhaseWaves(g, {100, 90, 125, 30});
 }
 
 void drawCaption(juce::Graphics& g, const juce::String& text, Rectangle<int> knob, int gap)
@@ -124,27 +104,42 @@ void drawModelNames(juce::Graphics& g)
 
 } // namespace
 
+void drawPhaseWaves(juce::Graphics& g, Rectangle<float> area)
+{
+    // Three sweeps a third of a cycle apart: the phaser's moving notches.
+    const float alphas[] = {0.55f, 0.32f, 0.18f};
+    const int steps = juce::roundToInt(area.getWidth());
+    for (int line = 0; line < 3; ++line)
+    {
+        juce::Path path;
+        for (int i = 0; i <= steps; ++i)
+        {
+            const float t = (float)i / (float)steps;
+            const float envelope = std::sin(juce::MathConstants<float>::pi * t);
+            const float phase = juce::MathConstants<float>::twoPi * (1.5f * t + (float)line / 3.0f);
+            const float x = area.getX() + t * area.getWidth();
+            const float y = area.getCentreY() - area.getHeight() * 0.37f * envelope * std::sin(phase);
+            if (i == 0)
+                path.startNewSubPath(x, y);
+            else
+                path.lineTo(x, y);
+        }
+        g.setColour((line == 0 ? palette::amber : palette::print).withAlpha(alphas[line]));
+        g.strokePath(path, juce::PathStrokeType(line == 0 ? 1.4f : 1.0f));
+    }
+}
+
 void drawMakerEmblem(juce::Graphics& g, juce::Point<float> centre, float radius,
                      juce::Colour colour)
 {
     g.setColour(colour);
     g.drawEllipse(Rectangle<float>(radius * 2, radius * 2).withCentre(centre), radius * 0.13f);
 
-    // A V whose right arm is a wave: the maker's initial swept by a phaser.
-    const auto left = centre.translated(-radius * 0.5f, -radius * 0.42f);
-    const auto bottom = centre.translated(0, radius * 0.5f);
-    const auto right = centre.translated(radius * 0.5f, -radius * 0.42f);
     juce::Path v;
-    v.startNewSubPath(left);
-    v.lineTo(bottom);
-    for (int i = 1; i <= 24; ++i)
-    {
-        const float t = (float)i / 24.0f;
-        const auto along = bottom + (right - bottom) * t;
-        const float wave = radius * 0.1f * std::sin(juce::MathConstants<float>::twoPi * t * 1.5f);
-        v.lineTo(along.translated(wave, 0));
-    }
-    g.strokePath(v, juce::PathStrokeType(radius * 0.16f, juce::PathStrokeType::curved,
+    v.startNewSubPath(centre.translated(-radius * 0.5f, -radius * 0.42f));
+    v.lineTo(centre.translated(0, radius * 0.5f));
+    v.lineTo(centre.translated(radius * 0.5f, -radius * 0.42f));
+    g.strokePath(v, juce::PathStrokeType(radius * 0.17f, juce::PathStrokeType::mitered,
                                          juce::PathStrokeType::rounded));
 }
 

@@ -56,12 +56,12 @@ void drawPressedContent(juce::Graphics& g, bool pressed,
 
 juce::Image drawFootswitchStrip(const Supersampled& backdrop)
 {
-    const juce::Point<float> centre(backdrop.getWidth() * 0.5f, 60.0f);
+    const juce::Point<float> centre(backdrop.getWidth() * 0.5f, 63.0f);
     return drawFrames(backdrop, 4, [centre](juce::Graphics& g, int frame) {
         const bool on = frame >= 2;
         const bool pressed = (frame % 2) == 1;
 
-        drawLed(g, {centre.x, 12.0f}, 4.6f, palette::ledRed, on);
+        drawLed(g, {centre.x, 15.0f}, 4.6f, palette::ledRed, on);
 
         drawRoundShadow(g, centre.translated(0, 3.0f), 29.0f, 6.0f, 0.55f);
         const auto nut = hexagon(centre, 31.0f);
