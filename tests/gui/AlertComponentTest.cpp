@@ -133,13 +133,13 @@ TEST(AlertImages, FallBackToTheAsteriskAndTheOkButton)
     EXPECT_TRUE(samePixels(DialogImages::loadIconImage(9), DialogImages::loadIconImage(1)));
     EXPECT_FALSE(samePixels(DialogImages::loadIconImage(3), DialogImages::loadIconImage(1)));
     for (int kind : {1, 2, 6, 11, -1})
-        EXPECT_TRUE(samePixels(DialogImages::loadButtonImage(kind),
-                               DialogImages::loadButtonImage(1)))
+        EXPECT_TRUE(
+            samePixels(DialogImages::loadButtonImage(kind), DialogImages::loadButtonImage(1)))
             << kind;
     EXPECT_TRUE(samePixels(DialogImages::loadButtonImage(4), DialogImages::loadButtonImage(3)));
     for (int kind : {3, 5, 7, 8, 9, 10})
-        EXPECT_FALSE(samePixels(DialogImages::loadButtonImage(kind),
-                                DialogImages::loadButtonImage(1)))
+        EXPECT_FALSE(
+            samePixels(DialogImages::loadButtonImage(kind), DialogImages::loadButtonImage(1)))
             << kind;
 }
 

@@ -23,10 +23,11 @@ struct ButtonKind
     std::function<std::unique_ptr<juce::Button>(juce::Image)> make;
 };
 
-template <typename ButtonClass>
-ButtonKind kind(const char* name, int frames)
+template <typename ButtonClass> ButtonKind kind(const char* name, int frames)
 {
-    return {name, frames, [](juce::Image strip) {
+    return {name, frames,
+            [](juce::Image strip)
+            {
                 auto button = std::make_unique<ButtonClass>("button_");
                 button->setImage(std::move(strip));
                 return button;

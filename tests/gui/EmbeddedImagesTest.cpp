@@ -24,10 +24,10 @@ std::ostream& operator<<(std::ostream& out, const EmbeddedImage& image)
     return out << image.name;
 }
 
-#define IMAGE(set, name, width, height, frames, alpha)                                            \
-    EmbeddedImage                                                                                 \
-    {                                                                                             \
-        #name, set::name##_png, set::name##_pngSize, width, height, frames, alpha                 \
+#define IMAGE(set, name, width, height, frames, alpha)                                             \
+    EmbeddedImage                                                                                  \
+    {                                                                                              \
+#name, set::name##_png, set::name##_pngSize, width, height, frames, alpha                  \
     }
 
 const EmbeddedImage images[] = {
@@ -175,12 +175,9 @@ juce::Rectangle<int> opaqueBounds(const juce::Image& image, int minimumAlpha)
 TEST(EmbeddedImage, OverlaysAreTransparentButForTheirTitleOrIcon)
 {
     const std::pair<const char*, juce::Rectangle<int>> overlays[] = {
-        {"icononly_asterix", {141, 114, 44, 42}},
-        {"icononly_frown", {141, 114, 44, 42}},
-        {"icononly_smile", {141, 114, 44, 42}},
-        {"browser_textonly_save_as", {0, 18, 325, 22}},
-        {"browser_textonly_load", {0, 18, 325, 22}},
-        {"browser_textonly_import", {0, 18, 325, 22}},
+        {"icononly_asterix", {141, 114, 44, 42}},    {"icononly_frown", {141, 114, 44, 42}},
+        {"icononly_smile", {141, 114, 44, 42}},      {"browser_textonly_save_as", {0, 18, 325, 22}},
+        {"browser_textonly_load", {0, 18, 325, 22}}, {"browser_textonly_import", {0, 18, 325, 22}},
     };
     for (const auto& [name, area] : overlays)
     {
@@ -207,7 +204,8 @@ TEST(EmbeddedImage, TheBackgroundIsOpaque)
 
 double luminance(juce::Colour colour)
 {
-    auto channel = [](juce::uint8 value) {
+    auto channel = [](juce::uint8 value)
+    {
         const double c = value / 255.0;
         return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
     };
@@ -225,10 +223,10 @@ TEST(EmbeddedImage, TextAreasContrastWithTheirTextColour)
         juce::Rectangle<int> area;
         juce::Colour text;
     } areas[] = {
-        {"bg_phaser", {69, 5, 188, 22}, juce::Colours::black},  // the preset name
-        {"about", {150, 112, 100, 16}, lightGrey},              // the version
-        {"dialog_box_clean", {32, 136, 260, 170}, lightGrey},   // a message
-        {"file_browser_clean", {12, 59, 300, 275}, lightGrey},  // the browser's labels
+        {"bg_phaser", {69, 5, 188, 22}, juce::Colours::black}, // the preset name
+        {"about", {150, 112, 100, 16}, lightGrey},             // the version
+        {"dialog_box_clean", {32, 136, 260, 170}, lightGrey},  // a message
+        {"file_browser_clean", {12, 59, 300, 275}, lightGrey}, // the browser's labels
     };
     for (const auto& c : areas)
     {

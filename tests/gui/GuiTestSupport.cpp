@@ -26,21 +26,18 @@ private:
     std::unique_ptr<juce::ScopedJuceInitialiser_GUI> juce;
 };
 
-[[maybe_unused]] auto* const environment =
-    ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
+[[maybe_unused]] auto* const environment = ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
 
 juce::MouseEvent mouseEvent(juce::Component& target, juce::Point<float> position,
                             juce::Point<float> downPosition, bool dragged)
 {
     const auto now = juce::Time::getCurrentTime();
-    return juce::MouseEvent(juce::Desktop::getInstance().getMainMouseSource(), position,
-                            juce::ModifierKeys(juce::ModifierKeys::leftButtonModifier),
-                            juce::MouseInputSource::defaultPressure,
-                            juce::MouseInputSource::defaultOrientation,
-                            juce::MouseInputSource::defaultRotation,
-                            juce::MouseInputSource::defaultTiltX,
-                            juce::MouseInputSource::defaultTiltY, &target, &target, now,
-                            downPosition, now, 1, dragged);
+    return juce::MouseEvent(
+        juce::Desktop::getInstance().getMainMouseSource(), position,
+        juce::ModifierKeys(juce::ModifierKeys::leftButtonModifier),
+        juce::MouseInputSource::defaultPressure, juce::MouseInputSource::defaultOrientation,
+        juce::MouseInputSource::defaultRotation, juce::MouseInputSource::defaultTiltX,
+        juce::MouseInputSource::defaultTiltY, &target, &target, now, downPosition, now, 1, dragged);
 }
 
 juce::Component* targetAt(juce::Component& root, juce::Point<int> at)

@@ -79,8 +79,8 @@ TEST(Knob, DrawsNothingForAFrameCountItsStripCannotHold)
 
 TEST(SyncKnob, StepsThroughTheNineteenDivisionsAndTheirFrames)
 {
-    const char* const texts[] = {"8/1",  "4/1",  "2/1",  "1/1",   "1/2D", "1/2",  "1/2T",
-                                 "1/4D", "1/4",  "1/4T", "1/8D",  "1/8",  "1/8T", "1/16D",
+    const char* const texts[] = {"8/1",  "4/1",   "2/1",   "1/1",  "1/2D", "1/2",  "1/2T",
+                                 "1/4D", "1/4",   "1/4T",  "1/8D", "1/8",  "1/8T", "1/16D",
                                  "1/16", "1/16T", "1/32D", "1/32", "1/32T"};
     VelmorModDelaySyncKnob knob("rateSyncKnob_");
     knob.setBounds(0, 0, 73, 72);

@@ -41,16 +41,15 @@ TEST_F(ModelSwitch, MapsTheDistanceFromTheTopOverTheControllableHeight)
     {
         double proportion, value;
     } toValue[] = {
-        {1.0, 0.0},                         // the top
-        {1.0 - 0.2 * 45.0 / 80.0, 0.2},     // 9 of the 45 pixels down
-        {1.0 - 0.5 * 45.0 / 80.0, 0.5},     // half of them
-        {1.0 - 45.0 / 80.0, 1.0},           // all of them
-        {0.2, 1.0},                         // below them: stretched past 1, clamped
-        {0.0, 1.0},                         // the bottom
+        {1.0, 0.0},                     // the top
+        {1.0 - 0.2 * 45.0 / 80.0, 0.2}, // 9 of the 45 pixels down
+        {1.0 - 0.5 * 45.0 / 80.0, 0.5}, // half of them
+        {1.0 - 45.0 / 80.0, 1.0},       // all of them
+        {0.2, 1.0},                     // below them: stretched past 1, clamped
+        {0.0, 1.0},                     // the bottom
     };
     for (const auto& c : toValue)
-        EXPECT_NEAR(lever.proportionOfLengthToValue(c.proportion), c.value, 1e-12)
-            << c.proportion;
+        EXPECT_NEAR(lever.proportionOfLengthToValue(c.proportion), c.value, 1e-12) << c.proportion;
 
     const struct
     {

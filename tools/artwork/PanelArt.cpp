@@ -2,8 +2,8 @@
 
 #include "Fonts.h"
 #include "Materials.h"
-#include "PanelLayout.h"
 #include "Palette.h"
+#include "PanelLayout.h"
 
 namespace artwork
 {
@@ -30,9 +30,8 @@ void drawUpperPanel(juce::Graphics& g)
                                            display.getTopLeft().translated(0, 5.0f), false));
     g.fillRoundedRectangle(display.reduced(0.5f), 3.0f);
 
-    drawText(g, "PROGRAM", font(Face::sansBold, 9.0f, 0.18f),
-             Rectangle<float>(22, 40, 64, 13), juce::Justification::centredRight,
-             palette::printDim.withAlpha(0.8f));
+    drawText(g, "PROGRAM", font(Face::sansBold, 9.0f, 0.18f), Rectangle<float>(22, 40, 64, 13),
+             juce::Justification::centredRight, palette::printDim.withAlpha(0.8f));
     drawScrew(g, {13.5f, 46.5f}, 4.0f, 0.6f);
     drawScrew(g, {311.5f, 46.5f}, 4.0f, 2.2f);
 
@@ -44,14 +43,13 @@ void drawFace(juce::Graphics& g)
 {
     const Rectangle<float> face(0, (float)layout::upperPanelHeight, (float)layout::width,
                                 (float)(layout::height - layout::upperPanelHeight));
-    g.setGradientFill(juce::ColourGradient(palette::faceTop, face.getTopLeft(),
-                                           palette::faceBottom, face.getBottomLeft(), false));
+    g.setGradientFill(juce::ColourGradient(palette::faceTop, face.getTopLeft(), palette::faceBottom,
+                                           face.getBottomLeft(), false));
     g.fillRect(face);
     // A broad sheen across the paint, as from a light above the pedal.
-    g.setGradientFill(juce::ColourGradient(juce::Colours::white.withAlpha(0.07f),
-                                           face.getTopLeft().translated(60, 0),
-                                           juce::Colours::white.withAlpha(0.0f),
-                                           face.getTopLeft().translated(200, 260), false));
+    g.setGradientFill(juce::ColourGradient(
+        juce::Colours::white.withAlpha(0.07f), face.getTopLeft().translated(60, 0),
+        juce::Colours::white.withAlpha(0.0f), face.getTopLeft().translated(200, 260), false));
     g.fillRect(face);
     addGrain(g, face.toNearestInt(), 14, 0.045f, false);
 
@@ -118,7 +116,8 @@ void drawPhaseWaves(juce::Graphics& g, Rectangle<float> area)
             const float envelope = std::sin(juce::MathConstants<float>::pi * t);
             const float phase = juce::MathConstants<float>::twoPi * (1.5f * t + (float)line / 3.0f);
             const float x = area.getX() + t * area.getWidth();
-            const float y = area.getCentreY() - area.getHeight() * 0.37f * envelope * std::sin(phase);
+            const float y =
+                area.getCentreY() - area.getHeight() * 0.37f * envelope * std::sin(phase);
             if (i == 0)
                 path.startNewSubPath(x, y);
             else
@@ -161,20 +160,22 @@ void drawProductLogo(juce::Graphics& g, Rectangle<float> area)
 Supersampled drawPanelBackground()
 {
     Supersampled background(layout::width, layout::height);
-    background.paint([](juce::Graphics& g) {
-        drawUpperPanel(g);
-        drawFace(g);
-        drawTitle(g);
-        drawCaption(g, "RATE", layout::rateKnob, 1);
-        drawCaption(g, "LEVEL", layout::levelKnob, 1);
-        drawCaption(g, "FEEDBACK", layout::feedbackKnob, 1);
-        drawCaption(g, "DEPTH", layout::depthKnob, 1);
-        drawCaption(g, "MIX", layout::mixKnob, 1);
-        drawModelNames(g);
-        drawProductLogo(g, layout::aboutButton.toFloat());
-        drawScrew(g, {10.5f, 444.5f}, 4.0f, 1.1f);
-        drawScrew(g, {316.5f, 444.5f}, 4.0f, 0.3f);
-    });
+    background.paint(
+        [](juce::Graphics& g)
+        {
+            drawUpperPanel(g);
+            drawFace(g);
+            drawTitle(g);
+            drawCaption(g, "RATE", layout::rateKnob, 1);
+            drawCaption(g, "LEVEL", layout::levelKnob, 1);
+            drawCaption(g, "FEEDBACK", layout::feedbackKnob, 1);
+            drawCaption(g, "DEPTH", layout::depthKnob, 1);
+            drawCaption(g, "MIX", layout::mixKnob, 1);
+            drawModelNames(g);
+            drawProductLogo(g, layout::aboutButton.toFloat());
+            drawScrew(g, {10.5f, 444.5f}, 4.0f, 1.1f);
+            drawScrew(g, {316.5f, 444.5f}, 4.0f, 0.3f);
+        });
     return background;
 }
 

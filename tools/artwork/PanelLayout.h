@@ -21,9 +21,8 @@ inline const juce::Rectangle<int> abCopyButton{163, 30, 75, 25};
 inline const juce::Rectangle<int> syncButton{7, 62, 54, 22};
 inline const juce::Rectangle<int> stereoButton{263, 62, 54, 22};
 inline const juce::Rectangle<int> typeSwitch{106, 137, 48, 80};
-inline const juce::Rectangle<int> typeShortcuts[] = {{160, 135, 65, 10},
-                                                  {160, 153, 71, 10},
-                                                  {160, 172, 73, 10}};
+inline const juce::Rectangle<int> typeShortcuts[] = {
+    {160, 135, 65, 10}, {160, 153, 71, 10}, {160, 172, 73, 10}};
 inline const juce::Rectangle<int> rateKnob{14, 126, 73, 72};
 inline const juce::Rectangle<int> levelKnob{237, 126, 73, 72};
 inline const juce::Rectangle<int> depthKnob{33, 228, 73, 72};
