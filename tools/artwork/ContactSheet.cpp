@@ -113,7 +113,9 @@ int tileWidth(const Tile& tile)
     int width = 0;
     for (const auto& picture : tile.pictures)
         width += picture.getWidth() + 3;
-    return juce::jmax(width - 3, 140);
+    const int captionWidth =
+        (int)std::ceil(font(Face::sans, 12.0f).getStringWidthFloat(tile.caption));
+    return juce::jmax(width - 3, captionWidth + 4);
 }
 
 int tileHeight(const Tile& tile)
