@@ -1,5 +1,7 @@
 #include "VelmorModDelaySyncKnob.h"
 
+#include <iterator>
+
 namespace
 {
 const char* const divisionTexts[] = {"8/1",  "4/1",   "2/1",   "1/1",  "1/2D", "1/2",  "1/2T",
