@@ -1,0 +1,3 @@
+#pragma once
+#include "ModuleModel.h"
+class Phaser100 : public ModuleModel { public: Phaser100() { id = 100; } };

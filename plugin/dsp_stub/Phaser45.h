@@ -1,0 +1,3 @@
+#pragma once
+#include "ModuleModel.h"
+class Phaser45 : public ModuleModel { public: Phaser45() { id = 45; } };
