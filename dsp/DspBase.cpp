@@ -1,14 +1,26 @@
 #include "DspBase.h"
 
-DspBase::DspBase() { name = "DspBase"; }
+DspBase::DspBase()
+{
+    name = "DspBase";
+}
 
 DspBase::~DspBase() = default;
 
-void DspBase::setSampleRate(float newSampleRate) { sampleRate = newSampleRate; }
+void DspBase::setSampleRate(float newSampleRate)
+{
+    sampleRate = newSampleRate;
+}
 
-float DspBase::getSampleRate() { return sampleRate; }
+float DspBase::getSampleRate() const
+{
+    return sampleRate;
+}
 
-const char* DspBase::getName() { return name != nullptr ? name : ""; }
+const char* DspBase::getName() const
+{
+    return name != nullptr ? name : "";
+}
 
 void DspBase::reset()
 {

@@ -8,8 +8,9 @@ public:
     virtual ~DspBase();
 
     virtual void setSampleRate(float newSampleRate);
-    virtual float getSampleRate();
-    virtual const char* getName();
+    virtual float getSampleRate() const;
+    virtual const char* getName() const;
+    // Clears the signal memory first, then returns the coefficients to neutral.
     virtual void reset();
     virtual void resetBuffer();
     virtual void resetCoeffs();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <new>
 
 namespace
 {
@@ -64,24 +65,41 @@ void StompixZR7714AudioProcessor::prepareToPlay(double sampleRate, int samplesPe
 {
     const juce::ScopedLock lock(getCallbackLock());
 
+    for (auto* scratch : {&dryLeft, &dryRight, &switchLeft, &switchRight})
+        freeScratch(*scratch);
+
+    // A rate no host gives would make the models' coefficients and LFO step meaningless: the
+    // processor stays unprepared and passes the audio through.
+    if (!(sampleRate > 0.0 && sampleRate <= 10.0e6))
+        return;
+
     const int length = crossfadeLengthFor(sampleRate);
     fadeLength = (juce::int16)length;
     bypassCounter = fadeLength;
 
     const auto scratchLength = (size_t)std::max(samplesPerBlock, minScratchLength);
 
-    for (auto* scratch : {&dryLeft, &dryRight, &switchLeft, &switchRight})
+    // Out of memory for a host's outlandish block size: stay unprepared rather than throw into
+    // the host.
+    try
     {
-        freeScratch(*scratch);
-        scratch->assign(scratchLength, 0.0f);
-    }
+        forEachModel(
+            [&](ModuleModel& model)
+            {
+                model.setSampleRate((float)sampleRate);
+                model.setExpectedSampleFrame((int)scratchLength);
+            });
 
-    forEachModel(
-        [&](ModuleModel& model)
-        {
-            model.setSampleRate((float)sampleRate);
-            model.setExpectedSampleFrame((int)scratchLength);
-        });
+        for (auto* scratch : {&dryLeft, &dryRight, &switchLeft, &switchRight})
+            scratch->assign(scratchLength, 0.0f);
+    }
+    catch (const std::bad_alloc&)
+    {
+        for (auto* scratch : {&dryLeft, &dryRight, &switchLeft, &switchRight})
+            freeScratch(*scratch);
+
+        return;
+    }
 
     forceCalcParams();
 }

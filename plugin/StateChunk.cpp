@@ -39,12 +39,6 @@ std::unique_ptr<juce::XmlElement> read(const void* data, int sizeInBytes)
     if (length == 0)
         return {};
 
-    // A private, zero-terminated copy: decoding a multi-byte character that the chunk cuts off
-    // must not read past the host's buffer.
-    juce::MemoryBlock copy(length + 4, true);
-    copy.copyFrom(bytes + headerSize, 0, length);
-
-    return GuardedXml::parse(
-        juce::String::fromUTF8(static_cast<const char*>(copy.getData()), (int)length));
+    return GuardedXml::parse(GuardedXml::toValidText(bytes + headerSize, length));
 }
 } // namespace StateChunk

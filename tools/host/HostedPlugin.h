@@ -35,7 +35,7 @@ public:
     juce::AudioBuffer<float> render(const juce::AudioBuffer<float>& input, int numOutputs,
                                     double sampleRate, int blockSize, double tempo,
                                     const std::vector<ParameterChange>& changes,
-                                    int settleMs = 150);
+                                    int settleMs = 200);
 
 private:
     explicit HostedPlugin(std::unique_ptr<juce::AudioPluginInstance> loaded)

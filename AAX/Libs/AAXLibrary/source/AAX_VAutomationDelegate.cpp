@@ -1,0 +1,62 @@
+#include "AAX_VAutomationDelegate.h"
+
+#include "AAX_Errors.h"
+#include "AAX_UIDs.h"
+
+AAX_VAutomationDelegate::AAX_VAutomationDelegate(IACFUnknown* host)
+{
+    if (host != nullptr)
+        host->QueryInterface(IID_IAAXAutomationDelegateV1, mIAutomationDelegate.AsOutParameter());
+}
+
+AAX_Result AAX_VAutomationDelegate::RegisterParameter(AAX_CParamID parameterID)
+{
+    if (!mIAutomationDelegate)
+        return AAX_ERROR_NULL_OBJECT;
+    return mIAutomationDelegate->RegisterParameter(parameterID);
+}
+
+AAX_Result AAX_VAutomationDelegate::UnregisterParameter(AAX_CParamID parameterID)
+{
+    if (!mIAutomationDelegate)
+        return AAX_ERROR_NULL_OBJECT;
+    return mIAutomationDelegate->UnregisterParameter(parameterID);
+}
+
+AAX_Result AAX_VAutomationDelegate::PostSetValueRequest(AAX_CParamID parameterID,
+                                                        double normalizedValue) const
+{
+    if (!mIAutomationDelegate)
+        return AAX_ERROR_NULL_OBJECT;
+    return mIAutomationDelegate->PostSetValueRequest(parameterID, normalizedValue);
+}
+
+AAX_Result AAX_VAutomationDelegate::PostCurrentValue(AAX_CParamID parameterID,
+                                                     double normalizedValue) const
+{
+    if (!mIAutomationDelegate)
+        return AAX_ERROR_NULL_OBJECT;
+    return mIAutomationDelegate->PostCurrentValue(parameterID, normalizedValue);
+}
+
+AAX_Result AAX_VAutomationDelegate::PostTouchRequest(AAX_CParamID parameterID)
+{
+    if (!mIAutomationDelegate)
+        return AAX_ERROR_NULL_OBJECT;
+    return mIAutomationDelegate->PostTouchRequest(parameterID);
+}
+
+AAX_Result AAX_VAutomationDelegate::PostReleaseRequest(AAX_CParamID parameterID)
+{
+    if (!mIAutomationDelegate)
+        return AAX_ERROR_NULL_OBJECT;
+    return mIAutomationDelegate->PostReleaseRequest(parameterID);
+}
+
+AAX_Result AAX_VAutomationDelegate::GetTouchState(AAX_CParamID parameterID,
+                                                  AAX_CBoolean* outTouched)
+{
+    if (!mIAutomationDelegate)
+        return AAX_ERROR_NULL_OBJECT;
+    return mIAutomationDelegate->GetTouchState(parameterID, outTouched);
+}

@@ -1,0 +1,6 @@
+#include "FxModuleBase.h"
+
+FxModuleBase::FxModuleBase()
+{
+    name = "FxModuleBase";
+}

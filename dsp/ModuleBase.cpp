@@ -1,0 +1,10 @@
+#include "ModuleBase.h"
+
+ModuleBase::ModuleBase()
+{
+    name = "ModuleBase";
+}
+
+void ModuleBase::process(double&) {}
+
+void ModuleBase::process(double&, double&) {}

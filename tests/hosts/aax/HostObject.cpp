@@ -1,0 +1,60 @@
+#include "HostObject.h"
+
+#include "ACF/acfresult.h"
+
+#include <utility>
+
+namespace aaxhost
+{
+HostObjectBase::HostObjectBase(std::string name, std::shared_ptr<HostGrants> hostGrants)
+    : objectName(std::move(name)), grants(std::move(hostGrants))
+{
+}
+
+void HostObjectBase::offer(const acfIID& iid, void* interfacePointer)
+{
+    offer(iid, interfacePointer, *this);
+}
+
+void HostObjectBase::offer(const acfIID& iid, void* interfacePointer, HostObjectBase& owner)
+{
+    offers.push_back({iid, interfacePointer, &owner});
+}
+
+ACFRESULT HostObjectBase::answerQuery(const acfIID& iid, void** out)
+{
+    if (out == nullptr)
+        return ACF_E_NULLPOINTER;
+    *out = nullptr;
+    if (!grants->isGranted(iid))
+        return ACF_E_NOINTERFACE;
+
+    for (const Offer& offered : offers)
+    {
+        if (offered.iid == iid)
+        {
+            *out = offered.interfacePointer;
+            offered.owner->addReference();
+            return ACF_OK;
+        }
+    }
+    return ACF_E_NOINTERFACE;
+}
+
+acfUInt32 HostObjectBase::addReference()
+{
+    ++addRefs;
+    return ++referenceCount;
+}
+
+acfUInt32 HostObjectBase::releaseReference()
+{
+    ++releases;
+    if (referenceCount == 0)
+    {
+        ++extraReleases;
+        return 0;
+    }
+    return --referenceCount;
+}
+} // namespace aaxhost
