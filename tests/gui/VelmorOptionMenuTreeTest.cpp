@@ -68,23 +68,10 @@ protected:
     // The item id under which the last build listed a path relative to root.
     int idOf(const juce::String& relativePath) const
     {
-        const auto wanted = root.getChildFile(relativePath).getFullPathName();
-        for (int index = 0; index + 1 < menu.getNumOfFiles(); ++index)
-            if (menu.getFilePath(index) == wanted)
-                return index + 1;
-        return 0;
+        return ::idOf(menu, root.getChildFile(relativePath));
     }
 
-    VelmorOptionMenuTree::Listing listingOfLastBuild() const
-    {
-        VelmorOptionMenuTree::Listing listing;
-        for (int index = 0; index + 1 < menu.getNumOfFiles(); ++index)
-        {
-            listing.filePaths.add(menu.getFilePath(index));
-            listing.fileNames.add(menu.getFileName(index));
-        }
-        return listing;
-    }
+    VelmorOptionMenuTree::Listing listingOfLastBuild() const { return ::listingOfLastBuild(menu); }
 
     const juce::File root = presetFolderInTemporaryHome();
     VelmorOptionMenuTree menu{"presetMenu_"};

@@ -34,26 +34,8 @@ protected:
         folder.getSiblingFile(folder.getFileName() + "-old").deleteRecursively();
     }
 
-    VelmorOptionMenuTree::Listing listingOfLastBuild() const
-    {
-        VelmorOptionMenuTree::Listing listing;
-        for (int index = 0; index + 1 < menu.getNumOfFiles(); ++index)
-        {
-            listing.filePaths.add(menu.getFilePath(index));
-            listing.fileNames.add(menu.getFileName(index));
-        }
-        return listing;
-    }
-
-    int idOf(const juce::File& file) const
-    {
-        return [&] {
-            for (int index = 0; index + 1 < menu.getNumOfFiles(); ++index)
-                if (menu.getFilePath(index) == file.getFullPathName())
-                    return index + 1;
-            return 0;
-        }();
-    }
+    VelmorOptionMenuTree::Listing listingOfLastBuild() const { return ::listingOfLastBuild(menu); }
+    int idOf(const juce::File& file) const { return ::idOf(menu, file); }
 
     const juce::File folder = presetFolderInTemporaryHome();
     StompixZR7714AudioProcessor processor;
