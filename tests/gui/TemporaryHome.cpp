@@ -26,7 +26,8 @@ public:
         ::setenv("HOME", folder, 1);
         ::unsetenv("XDG_CONFIG_HOME");
         ::unsetenv("XDG_MUSIC_DIR");
-        ASSERT_TRUE(juce::File::getSpecialLocation(juce::File::userMusicDirectory).isAChildOf(home));
+        ASSERT_TRUE(
+            juce::File::getSpecialLocation(juce::File::userMusicDirectory).isAChildOf(home));
 
         juceGui = std::make_unique<juce::ScopedJuceInitialiser_GUI>();
     }

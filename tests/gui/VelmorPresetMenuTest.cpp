@@ -1,7 +1,7 @@
+#include "VelmorPresetMenu.h"
 #include "MenuTreeSupport.h"
 #include "StompixZR7714AudioProcessor.h"
 #include "TemporaryHome.h"
-#include "VelmorPresetMenu.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@ namespace
 {
 bool writePresetFile(const StompixZR7714AudioProcessor& processor, const juce::File& file)
 {
-    return file.getParentDirectory().createDirectory().wasOk()
-           && processor.writePreset(true).writeTo(file);
+    return file.getParentDirectory().createDirectory().wasOk() &&
+           processor.writePreset(true).writeTo(file);
 }
 
 class PresetMenu : public ::testing::Test
@@ -108,15 +108,16 @@ TEST_F(PresetMenu, ReadsPresetFilesInsideTheFolderOnly)
 
     // Valid presets that a path from a project file could reach outside the folder.
     const auto above = folder.getParentDirectory().getChildFile("Above.vzrp");
-    const auto sibling = folder.getSiblingFile(folder.getFileName() + "-old").getChildFile("Old.vzrp");
+    const auto sibling =
+        folder.getSiblingFile(folder.getFileName() + "-old").getChildFile("Old.vzrp");
     ASSERT_TRUE(writePresetFile(processor, above));
     ASSERT_TRUE(writePresetFile(processor, sibling));
 
     fresh.setParameter(4, 0.5f);
-    for (const auto& path :
-         juce::StringArray{"Missing.vzrp", "Broken.vzrp", "", "../Above.vzrp", "Sub/../../Above.vzrp",
-                           above.getFullPathName(), sibling.getFullPathName(),
-                           "../" + folder.getFileName() + "-old/Old.vzrp"})
+    for (const auto& path : juce::StringArray{"Missing.vzrp", "Broken.vzrp", "", "../Above.vzrp",
+                                              "Sub/../../Above.vzrp", above.getFullPathName(),
+                                              sibling.getFullPathName(),
+                                              "../" + folder.getFileName() + "-old/Old.vzrp"})
     {
         SCOPED_TRACE(path);
         EXPECT_EQ(menu.readPreset(&fresh, path), 0);
@@ -150,8 +151,8 @@ TEST_F(PresetMenu, WritesIntoNewSubFoldersAndSelectsTheNewPreset)
     processor.setParameter(6, 0.125f); // mix
     menu.setPresetHasChanged();
 
-    for (const auto& path : juce::StringArray{"New/Sub/Lead.vzrp",
-                                              folder.getChildFile("Full.vzrp").getFullPathName()})
+    for (const auto& path :
+         juce::StringArray{"New/Sub/Lead.vzrp", folder.getChildFile("Full.vzrp").getFullPathName()})
     {
         SCOPED_TRACE(path);
         const auto result = menu.writePreset(&processor, path);
@@ -159,8 +160,7 @@ TEST_F(PresetMenu, WritesIntoNewSubFoldersAndSelectsTheNewPreset)
     }
 
     const auto lead = folder.getChildFile("New/Sub/Lead.vzrp");
-    EXPECT_TRUE(lead.loadFileAsString().startsWith(
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"));
+    EXPECT_TRUE(lead.loadFileAsString().startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"));
     StompixZR7714AudioProcessor fresh;
     EXPECT_EQ(menu.readPreset(&fresh, "New/Sub/Lead.vzrp"), 1);
     EXPECT_FLOAT_EQ(fresh.getParameter(6), 0.125f);
