@@ -45,8 +45,17 @@ protected:
     // references (the host's unknown answers for its automation delegate).
     void offer(const acfIID& iid, void* interfacePointer);
     void offer(const acfIID& iid, void* interfacePointer, HostObjectBase& owner);
+    // Answers queries for an interface by asking another object, one of the plug-in's, which
+    // counts its own references; null stops answering.
+    void forward(const acfIID& iid, IACFUnknown* target);
 
 private:
+    struct Forward
+    {
+        acfIID iid;
+        IACFUnknown* target;
+    };
+
     struct Offer
     {
         acfIID iid;
@@ -57,6 +66,7 @@ private:
     std::string objectName;
     std::shared_ptr<HostGrants> grants;
     std::vector<Offer> offers;
+    std::vector<Forward> forwards;
     uint32_t referenceCount = 0;
     uint32_t addRefs = 0;
     uint32_t releases = 0;
