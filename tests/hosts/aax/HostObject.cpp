@@ -36,6 +36,7 @@ ACFRESULT HostObjectBase::answerQuery(const acfIID& iid, void** out)
     if (out == nullptr)
         return ACF_E_NULLPOINTER;
     *out = nullptr;
+    askedFor.push_back(iid);
     if (!grants->isGranted(iid))
         return ACF_E_NOINTERFACE;
 

@@ -29,6 +29,8 @@ public:
     // Releases made while the object held no reference.
     uint32_t overReleases() const { return extraReleases; }
     bool balanced() const { return referenceCount == 0 && extraReleases == 0; }
+    // Every interface asked for, in order, whether or not it was given.
+    const std::vector<acfIID>& queries() const { return askedFor; }
 
     // Answers a query through the object's offered interfaces (null and an error when the
     // interface is not offered or withheld), adding a reference for the caller.
@@ -67,6 +69,7 @@ private:
     std::shared_ptr<HostGrants> grants;
     std::vector<Offer> offers;
     std::vector<Forward> forwards;
+    std::vector<acfIID> askedFor;
     uint32_t referenceCount = 0;
     uint32_t addRefs = 0;
     uint32_t releases = 0;

@@ -16,6 +16,7 @@ class HostViewContainer final : public HostObject<AAX_IACFViewContainer_V2>
 public:
     HostViewContainer(std::string name, std::shared_ptr<HostGrants> hostGrants);
 
+    IACFUnknown* unknown() { return this; }
     void setView(int32_t type, void* view);
     const std::vector<AAX_Point>& sizes() const { return requestedSizes; }
     // "down", "drag" or "up" and the parameter, one entry per parameter.

@@ -38,9 +38,9 @@ private:
     void* handle = nullptr;
     std::string loadError;
     ACFRESULT (*registerPluginEntry)(IACFUnknown*, IACFPluginDefinition**) = nullptr;
-    ACFRESULT (*registerComponentEntry)
+    ACFRESULT(*registerComponentEntry)
     (IACFUnknown*, acfUInt32, IACFComponentDefinition**) = nullptr;
-    ACFRESULT (*getClassFactoryEntry)
+    ACFRESULT(*getClassFactoryEntry)
     (IACFUnknown*, const acfCLSID&, const acfIID&, void**) = nullptr;
     ACFRESULT (*canUnloadNowEntry)(IACFUnknown*) = nullptr;
     ACFRESULT (*startupEntry)(IACFUnknown*) = nullptr;
