@@ -131,6 +131,10 @@ void AaxEffectParameters::PrepareProcessor()
         controller->GetOutputStemFormat(&outputFormat) != AAX_SUCCESS)
         return;
 
+    // A rate no host gives leaves the processor unprepared: the instance gives silence.
+    if (!(sampleRate > 0.0f && std::isfinite(sampleRate)))
+        return;
+
     const int inputs = ChannelsOf(inputFormat);
     const int outputs = ChannelsOf(outputFormat);
     juce::AudioProcessor::BusesLayout layout;
