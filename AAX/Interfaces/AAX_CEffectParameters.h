@@ -126,6 +126,11 @@ protected:
 private:
     const AAX_IParameter* FindParameter(AAX_CParamID identifier) const;
     AAX_IParameter* FindParameter(AAX_CParamID identifier);
+    // Writes read(parameter) to out, for the parameter of the identifier.
+    template <typename Value, typename Read>
+    AAX_Result ReadParameter(AAX_CParamID identifier, Value* out, Read&& read) const;
+    // Applies change to the parameter of the identifier.
+    template <typename Change> AAX_Result ChangeParameter(AAX_CParamID identifier, Change&& change);
     bool IsFiltered(AAX_CParamID identifier) const;
     // Calls visit(parameter) for every parameter the chunk holds, in index order, until it
     // answers false.

@@ -113,6 +113,9 @@ AAX_Result AaxEffectParameters::EffectInit()
         parameter->SetType(numSteps > continuousAboveSteps ? AAX_eParameterType_Continuous
                                                            : AAX_eParameterType_Discrete);
         parameter->SetOrientation(parameters.orientationInverted(index) ? invertedOrientation : 0);
+        // The host parameter starts where the processor is (a second initialisation finds it
+        // changed), stored before the parameter is known to the host.
+        parameter->UpdateNormalizedValue(parameters.value(index));
         AddOwnedParameter(std::move(parameter));
     }
 

@@ -132,6 +132,29 @@ AAX_IParameter* AAX_CEffectParameters::FindParameter(AAX_CParamID identifier)
     return mParameterManager.GetParameterByID(identifier);
 }
 
+template <typename Value, typename Read>
+AAX_Result AAX_CEffectParameters::ReadParameter(AAX_CParamID identifier, Value* out,
+                                                Read&& read) const
+{
+    if (out == nullptr)
+        return AAX_ERROR_NULL_OBJECT;
+    const AAX_IParameter* parameter = FindParameter(identifier);
+    if (parameter == nullptr)
+        return AAX_ERROR_INVALID_PARAMETER_ID;
+    *out = read(*parameter);
+    return AAX_SUCCESS;
+}
+
+template <typename Change>
+AAX_Result AAX_CEffectParameters::ChangeParameter(AAX_CParamID identifier, Change&& change)
+{
+    AAX_IParameter* parameter = FindParameter(identifier);
+    if (parameter == nullptr)
+        return AAX_ERROR_INVALID_PARAMETER_ID;
+    change(*parameter);
+    return AAX_SUCCESS;
+}
+
 AAX_Result AAX_CEffectParameters::GetNumberOfParameters(int32_t* outNumParameters) const
 {
     if (outNumParameters == nullptr)
@@ -156,14 +179,11 @@ AAX_Result AAX_CEffectParameters::GetMasterBypassParameter(AAX_IString* outIdent
 AAX_Result AAX_CEffectParameters::GetParameterIsAutomatable(AAX_CParamID identifier,
                                                             AAX_CBoolean* outAutomatable) const
 {
-    if (outAutomatable == nullptr)
-        return AAX_ERROR_NULL_OBJECT;
-    *outAutomatable = 0;
-    const AAX_IParameter* parameter = FindParameter(identifier);
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-    *outAutomatable = parameter->Automatable() ? 1 : 0;
-    return AAX_SUCCESS;
+    if (outAutomatable != nullptr)
+        *outAutomatable = 0;
+    return ReadParameter(identifier, outAutomatable,
+                         [](const AAX_IParameter& parameter)
+                         { return static_cast<AAX_CBoolean>(parameter.Automatable() ? 1 : 0); });
 }
 
 AAX_Result AAX_CEffectParameters::GetParameterNumberOfSteps(AAX_CParamID identifier,
@@ -246,48 +266,32 @@ AAX_Result AAX_CEffectParameters::GetParameterNameOfLength(AAX_CParamID identifi
 AAX_Result AAX_CEffectParameters::GetParameterDefaultNormalizedValue(AAX_CParamID identifier,
                                                                      double* outValue) const
 {
-    if (outValue == nullptr)
-        return AAX_ERROR_NULL_OBJECT;
-    const AAX_IParameter* parameter = FindParameter(identifier);
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-    *outValue = parameter->GetNormalizedDefaultValue();
-    return AAX_SUCCESS;
+    return ReadParameter(identifier, outValue,
+                         [](const AAX_IParameter& parameter)
+                         { return parameter.GetNormalizedDefaultValue(); });
 }
 
 AAX_Result AAX_CEffectParameters::SetParameterDefaultNormalizedValue(AAX_CParamID identifier,
                                                                      double value)
 {
-    AAX_IParameter* parameter = FindParameter(identifier);
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-    parameter->SetNormalizedDefaultValue(value);
-    return AAX_SUCCESS;
+    return ChangeParameter(identifier, [value](AAX_IParameter& parameter)
+                           { parameter.SetNormalizedDefaultValue(value); });
 }
 
 AAX_Result AAX_CEffectParameters::GetParameterType(AAX_CParamID identifier,
                                                    AAX_EParameterType* outType) const
 {
-    if (outType == nullptr)
-        return AAX_ERROR_NULL_OBJECT;
-    const AAX_IParameter* parameter = FindParameter(identifier);
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-    *outType = parameter->GetType();
-    return AAX_SUCCESS;
+    return ReadParameter(identifier, outType,
+                         [](const AAX_IParameter& parameter) { return parameter.GetType(); });
 }
 
 AAX_Result
 AAX_CEffectParameters::GetParameterOrientation(AAX_CParamID identifier,
                                                AAX_EParameterOrientation* outOrientation) const
 {
-    if (outOrientation == nullptr)
-        return AAX_ERROR_NULL_OBJECT;
-    const AAX_IParameter* parameter = FindParameter(identifier);
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-    *outOrientation = parameter->GetOrientation();
-    return AAX_SUCCESS;
+    return ReadParameter(identifier, outOrientation,
+                         [](const AAX_IParameter& parameter)
+                         { return parameter.GetOrientation(); });
 }
 
 AAX_Result AAX_CEffectParameters::GetParameter(AAX_CParamID identifier,
@@ -392,25 +396,18 @@ AAX_Result AAX_CEffectParameters::GetParameterValueString(AAX_CParamID identifie
 AAX_Result AAX_CEffectParameters::GetParameterNormalizedValue(AAX_CParamID identifier,
                                                               double* outValue) const
 {
-    if (outValue == nullptr)
-        return AAX_ERROR_NULL_OBJECT;
-    const AAX_IParameter* parameter = FindParameter(identifier);
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-    *outValue = parameter->GetNormalizedValue();
-    return AAX_SUCCESS;
+    return ReadParameter(identifier, outValue,
+                         [](const AAX_IParameter& parameter)
+                         { return parameter.GetNormalizedValue(); });
 }
 
 AAX_Result AAX_CEffectParameters::SetParameterNormalizedValue(AAX_CParamID identifier, double value)
 {
     return AAX_GuardedCall(
-        [&]() -> AAX_Result
+        [&]
         {
-            AAX_IParameter* parameter = FindParameter(identifier);
-            if (parameter == nullptr)
-                return AAX_ERROR_INVALID_PARAMETER_ID;
-            parameter->SetNormalizedValue(value);
-            return AAX_SUCCESS;
+            return ChangeParameter(identifier, [value](AAX_IParameter& parameter)
+                                   { parameter.SetNormalizedValue(value); });
         });
 }
 
@@ -426,20 +423,12 @@ AAX_Result AAX_CEffectParameters::SetParameterNormalizedRelative(AAX_CParamID id
 
 AAX_Result AAX_CEffectParameters::TouchParameter(AAX_CParamID identifier)
 {
-    AAX_IParameter* parameter = FindParameter(identifier);
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-    parameter->Touch();
-    return AAX_SUCCESS;
+    return ChangeParameter(identifier, [](AAX_IParameter& parameter) { parameter.Touch(); });
 }
 
 AAX_Result AAX_CEffectParameters::ReleaseParameter(AAX_CParamID identifier)
 {
-    AAX_IParameter* parameter = FindParameter(identifier);
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-    parameter->Release();
-    return AAX_SUCCESS;
+    return ChangeParameter(identifier, [](AAX_IParameter& parameter) { parameter.Release(); });
 }
 
 AAX_Result AAX_CEffectParameters::UpdateParameterTouch(AAX_CParamID, AAX_CBoolean)
