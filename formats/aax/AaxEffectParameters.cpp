@@ -74,10 +74,20 @@ AAX_IEffectParameters* AaxEffectParameters::Create()
 
 int AaxEffectParameters::ProcessorIndexOf(AAX_CParamID identifier) const
 {
-    if (identifier == nullptr || identifier[0] < '0' || identifier[0] > '9')
+    // Read without allocating: the decimal digits of an index, without leading zeros.
+    if (identifier == nullptr || identifier[0] == '\0' ||
+        (identifier[0] == '0' && identifier[1] != '\0'))
         return -1;
-    const int index = juce::String(identifier).getIntValue();
-    return index < parameters.count() && juce::String(index) == identifier ? index : -1;
+    int index = 0;
+    for (const char* digit = identifier; *digit != '\0'; ++digit)
+    {
+        if (*digit < '0' || *digit > '9')
+            return -1;
+        index = 10 * index + (*digit - '0');
+        if (index >= parameters.count())
+            return -1;
+    }
+    return index;
 }
 
 void AaxEffectParameters::AddOwnedParameter(std::unique_ptr<AAX_IParameter> parameter)
