@@ -7,12 +7,12 @@
 
 #include "AAX_CBinaryDisplayDelegate.h"
 #include "AAX_CBinaryTaperDelegate.h"
-#include "AAX_CGuardedCall.h"
 #include "AAX_CLinearTaperDelegate.h"
 #include "AAX_CNumberDisplayDelegate.h"
 #include "AAX_CParameter.h"
 #include "AAX_CString.h"
 #include "AAX_Errors.h"
+#include "AAX_GuardedCall.h"
 #include "AAX_IController.h"
 
 #include <algorithm>

@@ -1,9 +1,9 @@
 #include "AAX_CEffectGUI.h"
 
-#include "AAX_CGuardedCall.h"
 #include "AAX_CString.h"
 #include "AAX_Enums.h"
 #include "AAX_Errors.h"
+#include "AAX_GuardedCall.h"
 #include "AAX_IACFEffectParameters.h"
 #include "AAX_UIDs.h"
 #include "AAX_VController.h"

@@ -1,8 +1,8 @@
 #include "AAX_CEffectParameters.h"
 
-#include "AAX_CGuardedCall.h"
 #include "AAX_CString.h"
 #include "AAX_Errors.h"
+#include "AAX_GuardedCall.h"
 #include "AAX_NarrowReal.h"
 #include "AAX_VAutomationDelegate.h"
 #include "AAX_VController.h"

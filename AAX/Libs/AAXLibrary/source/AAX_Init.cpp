@@ -1,8 +1,8 @@
 #include "AAX_Init.h"
 
-#include "AAX_CGuardedCall.h"
 #include "AAX_CHostServices.h"
 #include "AAX_Errors.h"
+#include "AAX_GuardedCall.h"
 #include "AAX_VCollection.h"
 #include "ACF/CACFUnknown.h"
 #include "ACF/IACFPluginDefinition.h"
