@@ -264,6 +264,8 @@ void StompixZR7714AudioProcessor::processPiece(const BlockChannels& channels, in
     if (onBypass == 0.0f && bypassGain < epsilon)
         return;
 
+    // At rest on the effect the bypass mix would leave every sample as it is: the dry copy and
+    // the mix are needed only while a fade runs or is about to start.
     const bool fading = (effectOn ? 1.0f : 0.0f) != bypassTarget || bypassCounter < fadeLength ||
                         bypassGain != 1.0f;
 

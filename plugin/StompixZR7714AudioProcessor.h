@@ -58,7 +58,9 @@ public:
     // ceil(2 × value) as a model number 0 to 2, or noModel for anything else (NaN included).
     static int modelNumberFor(float phaserType) noexcept;
 
-    // The crossfade length in samples for a sample rate: 1024, 2048, 4096 or 8192.
+    // The crossfade length in samples for a sample rate: 1024, 2048, 4096 or 8192. The rate is
+    // compared as a double here; the models' own fades compare it as a float, which differs
+    // only within a float's rounding of the band edges.
     static int crossfadeLengthFor(double sampleRate) noexcept;
 
     //==============================================================================

@@ -121,7 +121,8 @@ int VelmorOptionMenuTree::createSubMenu(const juce::File& folder, bool& found,
         std::vector<std::pair<juce::String, int>> subMenus;
         for (const auto& subFolder : VelmorFolderWalk::subFoldersOf(folder))
             if (walk.descendInto(subFolder))
-                subMenus.emplace_back(subFolder.getFileName(), createSubMenu(subFolder, found, walk));
+                subMenus.emplace_back(subFolder.getFileName(),
+                                      createSubMenu(subFolder, found, walk));
 
         for (const auto& [name, index] : subMenus)
             menu.addSubMenu(name, menus[static_cast<size_t>(index)], true);
@@ -163,14 +164,13 @@ void VelmorOptionMenuTree::mouseDown(const juce::MouseEvent&)
 
     // The menu keeps the lists it was built from: a rescan while it is open (the editor's timer
     // selects by path) must not map the chosen id to another file.
-    menus.back().showMenuAsync(
-        juce::PopupMenu::Options().withTargetComponent(this),
-        [safeThis = juce::Component::SafePointer<VelmorOptionMenuTree>(this),
-         listing = Listing{filePaths, fileNames}](int result)
-        {
-            if (safeThis != nullptr)
-                safeThis->menuResult(result, listing);
-        });
+    menus.back().showMenuAsync(juce::PopupMenu::Options().withTargetComponent(this),
+                               [safeThis = juce::Component::SafePointer<VelmorOptionMenuTree>(this),
+                                listing = Listing{filePaths, fileNames}](int result)
+                               {
+                                   if (safeThis != nullptr)
+                                       safeThis->menuResult(result, listing);
+                               });
 }
 
 void VelmorOptionMenuTree::menuResult(int result, const Listing& listing)

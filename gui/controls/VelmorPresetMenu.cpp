@@ -13,10 +13,7 @@ juce::Result saveFailure(const juce::String& reason)
 }
 } // namespace
 
-VelmorPresetMenu::VelmorPresetMenu(const juce::String& name)
-    : VelmorOptionMenuTree(name)
-{
-}
+VelmorPresetMenu::VelmorPresetMenu(const juce::String& name) : VelmorOptionMenuTree(name) {}
 
 void VelmorPresetMenu::setSelectedFilePath(juce::String relativePath)
 {
@@ -81,7 +78,7 @@ int VelmorPresetMenu::readPreset(StompixZR7714AudioProcessor* processor, juce::S
 }
 
 juce::Result VelmorPresetMenu::writePreset(StompixZR7714AudioProcessor* processor,
-                                          juce::String path)
+                                           juce::String path)
 {
     const auto file = presetFileAt(path);
     if (file == juce::File())

@@ -27,9 +27,9 @@ void DialogModalState::leave(juce::Component& dialog)
     dialog.exitModalState(1);
 
     // Entering the modal state makes a component visible: never for a parent hidden meanwhile.
-    if (auto* parent = dialog.getParentComponent(); holdsParentModalState && parent != nullptr
-                                                    && parent->isVisible()
-                                                    && !parent->isCurrentlyModal(false))
+    if (auto* parent = dialog.getParentComponent(); holdsParentModalState && parent != nullptr &&
+                                                    parent->isVisible() &&
+                                                    !parent->isCurrentlyModal(false))
         parent->enterModalState(true, nullptr, false);
     holdsParentModalState = false;
 

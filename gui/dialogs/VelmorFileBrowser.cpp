@@ -17,11 +17,14 @@ juce::Image titleImageFor(int kind)
     switch (kind)
     {
     case 1:
-        return decodeEmbeddedImage(img::browser_textonly_save_as_png, img::browser_textonly_save_as_pngSize);
+        return decodeEmbeddedImage(img::browser_textonly_save_as_png,
+                                   img::browser_textonly_save_as_pngSize);
     case 2:
-        return decodeEmbeddedImage(img::browser_textonly_load_png, img::browser_textonly_load_pngSize);
+        return decodeEmbeddedImage(img::browser_textonly_load_png,
+                                   img::browser_textonly_load_pngSize);
     case 3:
-        return decodeEmbeddedImage(img::browser_textonly_import_png, img::browser_textonly_import_pngSize);
+        return decodeEmbeddedImage(img::browser_textonly_import_png,
+                                   img::browser_textonly_import_pngSize);
     default:
         return {};
     }
@@ -33,16 +36,11 @@ const juce::Colour dialogTextColour{211, 211, 211};
 VelmorFileBrowser::VelmorFileBrowser(const juce::String& name, const juce::String& title,
                                      const juce::File& rootFolderToShow,
                                      const juce::String& filePattern, int browserMode,
-                                     int titleKind, int okKind, int cancelKind,
-                                     int newFolderKind)
+                                     int titleKind, int okKind, int cancelKind, int newFolderKind)
     : juce::Component(name),
       pattern(filePattern.trim().isEmpty() ? juce::String("*") : filePattern),
-      rootFolder(rootFolderToShow),
-      mode(browserMode),
-      titleImageType(titleKind),
-      okImageType(okKind),
-      cancelImageType(cancelKind),
-      newFolderImageType(newFolderKind)
+      rootFolder(rootFolderToShow), mode(browserMode), titleImageType(titleKind),
+      okImageType(okKind), cancelImageType(cancelKind), newFolderImageType(newFolderKind)
 {
     needChangeParentModal(false);
 
@@ -65,8 +63,8 @@ int VelmorFileBrowser::flagsForMode(int browserMode) noexcept
     case 2:
         return Flags::openMode | Flags::canSelectFiles | Flags::canSelectMultipleItems;
     case 3:
-        return Flags::openMode | Flags::canSelectFiles | Flags::canSelectDirectories
-               | Flags::canSelectMultipleItems;
+        return Flags::openMode | Flags::canSelectFiles | Flags::canSelectDirectories |
+               Flags::canSelectMultipleItems;
     case 4:
         return Flags::openMode | Flags::canSelectDirectories;
     case 5:
@@ -100,7 +98,8 @@ void VelmorFileBrowser::createBrowser(int browserFlags, const juce::String& titl
         (browserFlags & Flags::canSelectDirectories) != 0 ? juce::String("*") : juce::String(),
         juce::String());
 
-    backgroundImage = decodeEmbeddedImage(img::file_browser_clean_png, img::file_browser_clean_pngSize);
+    backgroundImage =
+        decodeEmbeddedImage(img::file_browser_clean_png, img::file_browser_clean_pngSize);
     setSize(325, 454);
     titleImage = titleImageFor(titleImageType);
 
@@ -109,8 +108,8 @@ void VelmorFileBrowser::createBrowser(int browserFlags, const juce::String& titl
     titleLabel->setJustificationType(juce::Justification::centred);
     titleLabel->setColour(juce::Label::textColourId, dialogTextColour);
 
-    browser = std::make_unique<juce::FileBrowserComponent>(browserFlags, rootFolder, fileFilter.get(),
-                                                           nullptr);
+    browser = std::make_unique<juce::FileBrowserComponent>(browserFlags, rootFolder,
+                                                           fileFilter.get(), nullptr);
     addAndMakeVisible(browser.get());
     browser->setBounds(12, 59, 300, 275);
     browser->addListener(this);
@@ -153,8 +152,8 @@ void VelmorFileBrowser::show()
     // editor builds its dialogs before the preset folder is made); so does one whose shown folder
     // was removed. Open it in the root once there is one.
     if (const auto shown = browser->getRoot();
-        rootFolder.isDirectory()
-        && !(shown.isDirectory() && velmor::isFolderOrInside(rootFolder, shown)))
+        rootFolder.isDirectory() &&
+        !(shown.isDirectory() && velmor::isFolderOrInside(rootFolder, shown)))
         browser->setRoot(rootFolder);
     browser->refresh();
     browser->setFileName({});

@@ -31,8 +31,8 @@ VelmorNewFolderComponent::VelmorNewFolderComponent(const juce::String& name,
 
     okButton = std::make_unique<Velmor2StateKickButton>("OK");
     cancelButton = std::make_unique<Velmor2StateKickButton>("CANCEL");
-    for (auto [button, imageType, x] : {std::tuple{okButton.get(), 1, 16},
-                                        std::tuple{cancelButton.get(), 3, 179}})
+    for (auto [button, imageType, x] :
+         {std::tuple{okButton.get(), 1, 16}, std::tuple{cancelButton.get(), 3, 179}})
     {
         button->setImage(DialogImages::loadButtonImage(imageType));
         button->setBounds(x, 307, 132, 51);

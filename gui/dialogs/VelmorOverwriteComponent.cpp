@@ -7,9 +7,7 @@
 VelmorOverwriteComponent::VelmorOverwriteComponent(const juce::String& name,
                                                    StompixZR7714AudioProcessor* processorToUse,
                                                    VelmorPresetMenu* presetMenuToUse)
-    : VelmorAlertComponent(name, 1, 1, 3),
-      processor(processorToUse),
-      presetMenu(presetMenuToUse),
+    : VelmorAlertComponent(name, 1, 1, 3), processor(processorToUse), presetMenu(presetMenuToUse),
       failureBox(velmor::addMessageBox(*this))
 {
     setTitle({});

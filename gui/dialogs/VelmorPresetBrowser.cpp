@@ -20,8 +20,7 @@ VelmorPresetBrowser::VelmorPresetBrowser(const juce::String& name, const juce::S
                                          VelmorPresetMenu* presetMenuToUse)
     : VelmorFileBrowser(name, title, presetFolder, filePattern, browserMode, titleKind, okKind,
                         cancelKind, newFolderKind),
-      processor(processorToUse),
-      presetMenu(presetMenuToUse),
+      processor(processorToUse), presetMenu(presetMenuToUse),
       overwriteConfirmation(std::make_unique<VelmorOverwriteComponent2>(
           "overwriteComponent_", processorToUse, presetMenuToUse))
 {
@@ -72,8 +71,8 @@ void VelmorPresetBrowser::savePreset()
 
     // A name for a file below the preset folder, not the folder shown.
     auto path = fileBrowser->getSelectedFile(0).getFullPathName();
-    if (path.isEmpty() || !juce::File(path).isAChildOf(getRootFolder())
-        || juce::File(path) == fileBrowser->getRoot())
+    if (path.isEmpty() || !juce::File(path).isAChildOf(getRootFolder()) ||
+        juce::File(path) == fileBrowser->getRoot())
         return;
 
     if (!path.endsWith(presetExtension))

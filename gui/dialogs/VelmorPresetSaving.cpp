@@ -21,8 +21,8 @@ juce::Result saveCurrentPreset(StompixZR7714AudioProcessor& processor, VelmorPre
 
 juce::String overwriteQuestion(const juce::File& file, const juce::File& presetFolder)
 {
-    return "Are you sure you want to overwrite this preset?\n\n\""
-           + file.getRelativePathFrom(presetFolder) + "\"";
+    return "Are you sure you want to overwrite this preset?\n\n\"" +
+           file.getRelativePathFrom(presetFolder) + "\"";
 }
 
 } // namespace velmor

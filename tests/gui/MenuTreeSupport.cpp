@@ -44,3 +44,22 @@ void writeTextFile(const juce::File& file, const juce::String& text)
     file.getParentDirectory().createDirectory();
     file.replaceWithText(text);
 }
+
+VelmorOptionMenuTree::Listing listingOfLastBuild(const VelmorOptionMenuTree& menu)
+{
+    VelmorOptionMenuTree::Listing listing;
+    for (int index = 0; index + 1 < menu.getNumOfFiles(); ++index)
+    {
+        listing.filePaths.add(menu.getFilePath(index));
+        listing.fileNames.add(menu.getFileName(index));
+    }
+    return listing;
+}
+
+int idOf(const VelmorOptionMenuTree& menu, const juce::File& file)
+{
+    for (int index = 0; index + 1 < menu.getNumOfFiles(); ++index)
+        if (menu.getFilePath(index) == file.getFullPathName())
+            return index + 1;
+    return 0;
+}

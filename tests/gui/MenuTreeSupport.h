@@ -1,5 +1,7 @@
 #pragma once
 
+#include "VelmorOptionMenuTree.h"
+
 #include <juce_gui_basics/juce_gui_basics.h>
 
 #include <vector>
@@ -20,6 +22,12 @@ const MenuNode* findEntry(const std::vector<MenuNode>& nodes, const juce::String
 
 // Every item id of nodes and their sub-menus.
 std::vector<int> itemIdsBelow(const std::vector<MenuNode>& nodes);
+
+// The files of the menu's last build, as a menu shown then would have captured them.
+VelmorOptionMenuTree::Listing listingOfLastBuild(const VelmorOptionMenuTree& menu);
+
+// The item id under which the menu's last build listed file, or 0.
+int idOf(const VelmorOptionMenuTree& menu, const juce::File& file);
 
 // Creates file (and its folders) holding text.
 void writeTextFile(const juce::File& file, const juce::String& text = "x");

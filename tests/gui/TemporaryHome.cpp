@@ -28,7 +28,8 @@ public:
         ::setenv("HOME", folder, 1);
         ::unsetenv("XDG_CONFIG_HOME");
         ::unsetenv("XDG_MUSIC_DIR");
-        ASSERT_TRUE(juce::File::getSpecialLocation(juce::File::userMusicDirectory).isAChildOf(home));
+        ASSERT_TRUE(
+            juce::File::getSpecialLocation(juce::File::userMusicDirectory).isAChildOf(home));
 
         // Without a display given the framework would try ":0", which may be somebody else's
         // server: the suite then runs headless, with a display number no server can have.

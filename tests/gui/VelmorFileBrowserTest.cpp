@@ -1,7 +1,7 @@
+#include "VelmorFileBrowser.h"
 #include "DialogTestSupport.h"
 #include "MenuTreeSupport.h"
 #include "TemporaryHome.h"
-#include "VelmorFileBrowser.h"
 #include "VelmorNewFolderComponent.h"
 
 #include <gtest/gtest.h>
@@ -149,8 +149,8 @@ TEST_F(FileBrowserDialog, OpenModeEnablesOkForAnExistingFileOnly)
     auto& dialog = makeDialog(1);
     auto& browser = fileBrowserIn(dialog);
     dialog.show();
-    for (const auto& [name, enabled] :
-         std::vector<std::pair<juce::String, bool>>{{"a.vzrp", true}, {"b.vzrp", false}, {"Sub", false}})
+    for (const auto& [name, enabled] : std::vector<std::pair<juce::String, bool>>{
+             {"a.vzrp", true}, {"b.vzrp", false}, {"Sub", false}})
     {
         SCOPED_TRACE(name);
         browser.setFileName(name);
@@ -218,7 +218,8 @@ protected:
         FileBrowserDialog::SetUp();
         dialog = &makeDialog(5);
         dialog->show();
-        prompt = dynamic_cast<VelmorNewFolderComponent*>(childNamed(*dialog, "newFolderComponent_"));
+        prompt =
+            dynamic_cast<VelmorNewFolderComponent*>(childNamed(*dialog, "newFolderComponent_"));
         ASSERT_NE(prompt, nullptr);
         editor = dynamic_cast<juce::TextEditor*>(childNamed(*prompt, "textEditor_"));
         alert = childNamed(*prompt, "alertComponent_");

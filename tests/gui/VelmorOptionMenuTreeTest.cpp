@@ -1,6 +1,6 @@
+#include "VelmorOptionMenuTree.h"
 #include "MenuTreeSupport.h"
 #include "TemporaryHome.h"
-#include "VelmorOptionMenuTree.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -54,8 +54,8 @@ protected:
     void SetUp() override
     {
         root.deleteRecursively();
-        for (auto path : {"a.vzrp", "b.vzrp", "x.y.vzrp", "UP.VZRP", "notes.txt", "S/c.vzrp",
-                          "S/T/d.vzrp"})
+        for (auto path :
+             {"a.vzrp", "b.vzrp", "x.y.vzrp", "UP.VZRP", "notes.txt", "S/c.vzrp", "S/T/d.vzrp"})
             writeTextFile(root.getChildFile(path));
         root.getChildFile("Empty").createDirectory();
 
@@ -68,23 +68,10 @@ protected:
     // The item id under which the last build listed a path relative to root.
     int idOf(const juce::String& relativePath) const
     {
-        const auto wanted = root.getChildFile(relativePath).getFullPathName();
-        for (int index = 0; index + 1 < menu.getNumOfFiles(); ++index)
-            if (menu.getFilePath(index) == wanted)
-                return index + 1;
-        return 0;
+        return ::idOf(menu, root.getChildFile(relativePath));
     }
 
-    VelmorOptionMenuTree::Listing listingOfLastBuild() const
-    {
-        VelmorOptionMenuTree::Listing listing;
-        for (int index = 0; index + 1 < menu.getNumOfFiles(); ++index)
-        {
-            listing.filePaths.add(menu.getFilePath(index));
-            listing.fileNames.add(menu.getFileName(index));
-        }
-        return listing;
-    }
+    VelmorOptionMenuTree::Listing listingOfLastBuild() const { return ::listingOfLastBuild(menu); }
 
     const juce::File root = presetFolderInTemporaryHome();
     VelmorOptionMenuTree menu{"presetMenu_"};
@@ -193,16 +180,17 @@ TEST_F(OptionMenuTree, NeverSelectsAFileOutsideTheRoot)
 
     menu.setSelectedFilePath("a.vzrp");
     const int selected = menu.getSelectedFileIndex();
-    for (const auto& path : juce::StringArray{"../above.vzrp", "S/../../above.vzrp",
-                                              above.getFullPathName(),
-                                              "../" + root.getFileName() + "-old/a.vzrp",
-                                              sibling.getFullPathName(), "~/a.vzrp"})
+    for (const auto& path : juce::StringArray{
+             "../above.vzrp", "S/../../above.vzrp", above.getFullPathName(),
+             "../" + root.getFileName() + "-old/a.vzrp", sibling.getFullPathName(), "~/a.vzrp"})
     {
         SCOPED_TRACE(path);
-        EXPECT_FALSE([&] {
-            menu.setSelectedFilePath(path);
-            return menu.createMenuTree();
-        }());
+        EXPECT_FALSE(
+            [&]
+            {
+                menu.setSelectedFilePath(path);
+                return menu.createMenuTree();
+            }());
         EXPECT_EQ(menu.getSelectedFileIndex(), selected);
         EXPECT_THAT(itemIdsBelow(describeMenu(menu.getRootMenu())).size(), 6u);
     }

@@ -1,7 +1,7 @@
+#include "VelmorPresetMenu.h"
 #include "MenuTreeSupport.h"
 #include "StompixZR7714AudioProcessor.h"
 #include "TemporaryHome.h"
-#include "VelmorPresetMenu.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@ namespace
 {
 bool writePresetFile(const StompixZR7714AudioProcessor& processor, const juce::File& file)
 {
-    return file.getParentDirectory().createDirectory().wasOk()
-           && processor.writePreset(true).writeTo(file);
+    return file.getParentDirectory().createDirectory().wasOk() &&
+           processor.writePreset(true).writeTo(file);
 }
 
 class PresetMenu : public ::testing::Test
@@ -34,26 +34,8 @@ protected:
         folder.getSiblingFile(folder.getFileName() + "-old").deleteRecursively();
     }
 
-    VelmorOptionMenuTree::Listing listingOfLastBuild() const
-    {
-        VelmorOptionMenuTree::Listing listing;
-        for (int index = 0; index + 1 < menu.getNumOfFiles(); ++index)
-        {
-            listing.filePaths.add(menu.getFilePath(index));
-            listing.fileNames.add(menu.getFileName(index));
-        }
-        return listing;
-    }
-
-    int idOf(const juce::File& file) const
-    {
-        return [&] {
-            for (int index = 0; index + 1 < menu.getNumOfFiles(); ++index)
-                if (menu.getFilePath(index) == file.getFullPathName())
-                    return index + 1;
-            return 0;
-        }();
-    }
+    VelmorOptionMenuTree::Listing listingOfLastBuild() const { return ::listingOfLastBuild(menu); }
+    int idOf(const juce::File& file) const { return ::idOf(menu, file); }
 
     const juce::File folder = presetFolderInTemporaryHome();
     StompixZR7714AudioProcessor processor;
@@ -126,15 +108,16 @@ TEST_F(PresetMenu, ReadsPresetFilesInsideTheFolderOnly)
 
     // Valid presets that a path from a project file could reach outside the folder.
     const auto above = folder.getParentDirectory().getChildFile("Above.vzrp");
-    const auto sibling = folder.getSiblingFile(folder.getFileName() + "-old").getChildFile("Old.vzrp");
+    const auto sibling =
+        folder.getSiblingFile(folder.getFileName() + "-old").getChildFile("Old.vzrp");
     ASSERT_TRUE(writePresetFile(processor, above));
     ASSERT_TRUE(writePresetFile(processor, sibling));
 
     fresh.setParameter(4, 0.5f);
-    for (const auto& path :
-         juce::StringArray{"Missing.vzrp", "Broken.vzrp", "", "../Above.vzrp", "Sub/../../Above.vzrp",
-                           above.getFullPathName(), sibling.getFullPathName(),
-                           "../" + folder.getFileName() + "-old/Old.vzrp"})
+    for (const auto& path : juce::StringArray{"Missing.vzrp", "Broken.vzrp", "", "../Above.vzrp",
+                                              "Sub/../../Above.vzrp", above.getFullPathName(),
+                                              sibling.getFullPathName(),
+                                              "../" + folder.getFileName() + "-old/Old.vzrp"})
     {
         SCOPED_TRACE(path);
         EXPECT_EQ(menu.readPreset(&fresh, path), 0);
@@ -168,8 +151,8 @@ TEST_F(PresetMenu, WritesIntoNewSubFoldersAndSelectsTheNewPreset)
     processor.setParameter(6, 0.125f); // mix
     menu.setPresetHasChanged();
 
-    for (const auto& path : juce::StringArray{"New/Sub/Lead.vzrp",
-                                              folder.getChildFile("Full.vzrp").getFullPathName()})
+    for (const auto& path :
+         juce::StringArray{"New/Sub/Lead.vzrp", folder.getChildFile("Full.vzrp").getFullPathName()})
     {
         SCOPED_TRACE(path);
         const auto result = menu.writePreset(&processor, path);
@@ -177,8 +160,7 @@ TEST_F(PresetMenu, WritesIntoNewSubFoldersAndSelectsTheNewPreset)
     }
 
     const auto lead = folder.getChildFile("New/Sub/Lead.vzrp");
-    EXPECT_TRUE(lead.loadFileAsString().startsWith(
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"));
+    EXPECT_TRUE(lead.loadFileAsString().startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"));
     StompixZR7714AudioProcessor fresh;
     EXPECT_EQ(menu.readPreset(&fresh, "New/Sub/Lead.vzrp"), 1);
     EXPECT_FLOAT_EQ(fresh.getParameter(6), 0.125f);

@@ -1,3 +1,4 @@
+#include "VelmorPresetSaving.h"
 #include "DialogTestSupport.h"
 #include "MenuTreeSupport.h"
 #include "StompixZR7714AudioProcessor.h"
@@ -6,7 +7,6 @@
 #include "VelmorOverwriteComponent.h"
 #include "VelmorPresetBrowser.h"
 #include "VelmorPresetMenu.h"
-#include "VelmorPresetSaving.h"
 
 #include <gtest/gtest.h>
 
@@ -87,7 +87,7 @@ protected:
     VelmorPresetMenu menu{"presetMenu_"};
     EditorSizedHost host;
     VelmorPresetBrowser browser{"savePresetBrowser_", "Save", folder, "*.vzrp", 5, 1, 5, 3, 8,
-                                &processor, &menu};
+                                &processor,           &menu};
     VelmorOverwriteComponent question{"overwritePresetComponent_", &processor, &menu};
     juce::Component& browserQuestion = *childNamed(browser, "overwriteComponent_");
     juce::Component& browserFailureBox = *childNamed(browser, "alertComponent_");
@@ -197,7 +197,8 @@ TEST_F(PresetSaving, SaveAsOverAnExistingPresetAsksFirst)
     EXPECT_TRUE(isUpAndModal(browserQuestion));
     EXPECT_TRUE(browser.isVisible());
     EXPECT_FALSE(browser.isCurrentlyModal(false));
-    EXPECT_EQ(titleOf(browserQuestion), velmor::overwriteQuestion(folder.getChildFile("Sub/Lead.vzrp"), folder));
+    EXPECT_EQ(titleOf(browserQuestion),
+              velmor::overwriteQuestion(folder.getChildFile("Sub/Lead.vzrp"), folder));
     EXPECT_FLOAT_EQ(depthIn(folder.getChildFile("Sub/Lead.vzrp")), 0.25f);
 
     // Cancel: nothing written, the browser is modal again.
@@ -232,13 +233,13 @@ TEST_F(PresetSaving, SaveAsRefusesEverythingButAFileNameInsideTheFolder)
         juce::String typed;
         bool okEnabled, newFolderEnabled;
     };
-    for (const auto& [shown, typed, okEnabled, newFolderEnabled] : std::vector<Case>{
-             {folder, "", false, true},                        // the bare folder
-             {folder.getChildFile("Sub"), "", false, true},    // a bare sub-folder
-             {folder.getParentDirectory(), "Up", false, false}, // above the folder
-             {sibling, "Old", false, false},                   // a sibling sharing the name
-             {folder, "../Up", false, false},
-             {folder, "/tmp/Abs", false, false}})
+    for (const auto& [shown, typed, okEnabled, newFolderEnabled] :
+         std::vector<Case>{{folder, "", false, true},                         // the bare folder
+                           {folder.getChildFile("Sub"), "", false, true},     // a bare sub-folder
+                           {folder.getParentDirectory(), "Up", false, false}, // above the folder
+                           {sibling, "Old", false, false}, // a sibling sharing the name
+                           {folder, "../Up", false, false},
+                           {folder, "/tmp/Abs", false, false}})
     {
         SCOPED_TRACE(shown.getFullPathName() + " + " + typed);
         fileBrowser.setRoot(shown);
