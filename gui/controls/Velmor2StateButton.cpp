@@ -1,7 +1,6 @@
 #include "Velmor2StateButton.h"
 
-Velmor2StateButton::Velmor2StateButton(const juce::String& name)
-    : juce::Button(name)
+Velmor2StateButton::Velmor2StateButton(const juce::String& name) : juce::Button(name)
 {
     setClickingTogglesState(true);
 }

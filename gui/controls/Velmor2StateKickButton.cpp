@@ -1,7 +1,6 @@
 #include "Velmor2StateKickButton.h"
 
-Velmor2StateKickButton::Velmor2StateKickButton(const juce::String& name)
-    : juce::Button(name)
+Velmor2StateKickButton::Velmor2StateKickButton(const juce::String& name) : juce::Button(name)
 {
     setClickingTogglesState(false);
 }

@@ -1,7 +1,6 @@
 #include "Velmor4StateButton.h"
 
-Velmor4StateButton::Velmor4StateButton(const juce::String& name)
-    : juce::Button(name)
+Velmor4StateButton::Velmor4StateButton(const juce::String& name) : juce::Button(name)
 {
     setClickingTogglesState(true);
 }

@@ -1,7 +1,6 @@
 #include "Velmor4StateButton3PDT.h"
 
-Velmor4StateButton3PDT::Velmor4StateButton3PDT(const juce::String& name)
-    : Velmor4StateButton(name)
+Velmor4StateButton3PDT::Velmor4StateButton3PDT(const juce::String& name) : Velmor4StateButton(name)
 {
 }
 

@@ -2,8 +2,7 @@
 
 #include <cmath>
 
-VelmorModDelayFreq20HzMaxLog10Knob::VelmorModDelayFreq20HzMaxLog10Knob(
-    const juce::String& name)
+VelmorModDelayFreq20HzMaxLog10Knob::VelmorModDelayFreq20HzMaxLog10Knob(const juce::String& name)
     : VelmorKnob(name)
 {
 }

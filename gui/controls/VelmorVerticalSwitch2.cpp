@@ -1,7 +1,6 @@
 #include "VelmorVerticalSwitch2.h"
 
-VelmorVerticalSwitch2::VelmorVerticalSwitch2(const juce::String& name)
-    : juce::Slider(name)
+VelmorVerticalSwitch2::VelmorVerticalSwitch2(const juce::String& name) : juce::Slider(name)
 {
     setSliderStyle(juce::Slider::LinearVertical);
     setRange(0.0, 1.0, 0.0);

@@ -41,8 +41,7 @@ juce::Image loadIconImage(int kind)
     case 4:
         return decodeEmbeddedImage(images::icononly_frown_png, images::icononly_frown_pngSize);
     default:
-        return decodeEmbeddedImage(images::icononly_asterix_png,
-                                   images::icononly_asterix_pngSize);
+        return decodeEmbeddedImage(images::icononly_asterix_png, images::icononly_asterix_pngSize);
     }
 }
 

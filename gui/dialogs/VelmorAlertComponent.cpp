@@ -13,8 +13,8 @@ const juce::Rectangle<int> oneButtonOk{97, 307, 132, 51};
 constexpr int iconTop = 12;
 } // namespace
 
-VelmorAlertComponent::VelmorAlertComponent(const juce::String& name, int iconKind,
-                                           int okImageKind, int cancelImageKind)
+VelmorAlertComponent::VelmorAlertComponent(const juce::String& name, int iconKind, int okImageKind,
+                                           int cancelImageKind)
     : juce::Component(name), iconType(iconKind), okImageType(okImageKind),
       cancelImageType(cancelImageKind)
 {

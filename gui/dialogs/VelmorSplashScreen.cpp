@@ -4,11 +4,10 @@
 
 #include <StompixZR7714BinImg.h>
 
-VelmorSplashScreen::VelmorSplashScreen(const juce::String& name)
-    : juce::Component(name)
+VelmorSplashScreen::VelmorSplashScreen(const juce::String& name) : juce::Component(name)
 {
-    backgroundImage = decodeEmbeddedImage(StompixZR7714BinImg::about_png,
-                                          StompixZR7714BinImg::about_pngSize);
+    backgroundImage =
+        decodeEmbeddedImage(StompixZR7714BinImg::about_png, StompixZR7714BinImg::about_pngSize);
     setSize(backgroundImage.getWidth(), backgroundImage.getHeight());
 
     versionLabel_ = std::make_unique<juce::Label>("versionLabel_", juce::String());

@@ -12,9 +12,8 @@ namespace artwork
 std::vector<ArtworkImage> drawArtwork()
 {
     const auto background = drawPanelBackground();
-    const auto under = [&background](juce::Rectangle<int> control) {
-        return background.crop(control);
-    };
+    const auto under = [&background](juce::Rectangle<int> control)
+    { return background.crop(control); };
 
     const juce::String panel = "StompixZR7714BinImg";
     const juce::String upper = "StompixModulationUpperPanelBinImg";

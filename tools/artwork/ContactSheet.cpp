@@ -21,8 +21,8 @@ struct EditorState
     const char* preset;
 };
 
-void drawFrame(juce::Graphics& g, const std::vector<ArtworkImage>& art, const char* name,
-               int frame, Rectangle<int> at)
+void drawFrame(juce::Graphics& g, const std::vector<ArtworkImage>& art, const char* name, int frame,
+               Rectangle<int> at)
 {
     g.drawImageAt(frameOf(find(art, name), frame), at.getX(), at.getY());
 }
@@ -85,8 +85,8 @@ juce::Image composeAbout(const std::vector<ArtworkImage>& art, const juce::Image
     juce::Graphics g(picture);
     g.drawImageAt(find(art, "about").image, 0, 0);
     drawText(g, "1.0.1 (64bit)", font(Face::sans, 15.0f),
-             layout::aboutVersionLabel.toFloat().withTrimmedLeft(5), juce::Justification::bottomLeft,
-             juce::Colour(0xffd3d3d3));
+             layout::aboutVersionLabel.toFloat().withTrimmedLeft(5),
+             juce::Justification::bottomLeft, juce::Colour(0xffd3d3d3));
     return picture;
 }
 
@@ -95,8 +95,9 @@ void drawChecker(juce::Graphics& g, Rectangle<int> area)
     for (int y = area.getY(); y < area.getBottom(); y += 8)
         for (int x = area.getX(); x < area.getRight(); x += 8)
         {
-            g.setColour(((x - area.getX()) / 8 + (y - area.getY()) / 8) % 2 ? juce::Colour(0xff3c3c42)
-                                                                          : juce::Colour(0xff4c4c52));
+            g.setColour(((x - area.getX()) / 8 + (y - area.getY()) / 8) % 2
+                            ? juce::Colour(0xff3c3c42)
+                            : juce::Colour(0xff4c4c52));
             g.fillRect(Rectangle<int>(x, y, 8, 8).getIntersection(area));
         }
 }
@@ -112,7 +113,9 @@ int tileWidth(const Tile& tile)
     int width = 0;
     for (const auto& picture : tile.pictures)
         width += picture.getWidth() + 3;
-    return juce::jmax(width - 3, 140);
+    const int captionWidth =
+        (int)std::ceil(font(Face::sans, 12.0f).getStringWidthFloat(tile.caption));
+    return juce::jmax(width - 3, captionWidth + 4);
 }
 
 int tileHeight(const Tile& tile)
@@ -155,8 +158,7 @@ std::vector<Tile> previewTiles(const std::vector<ArtworkImage>& art)
 
 } // namespace
 
-std::vector<std::pair<juce::String, juce::Image>>
-drawPreviews(const std::vector<ArtworkImage>& art)
+std::vector<std::pair<juce::String, juce::Image>> drawPreviews(const std::vector<ArtworkImage>& art)
 {
     std::vector<std::pair<juce::String, juce::Image>> previews;
     for (const auto& tile : previewTiles(art))
@@ -166,10 +168,10 @@ drawPreviews(const std::vector<ArtworkImage>& art)
         juce::Graphics g(large);
         g.setImageResamplingQuality(juce::Graphics::lowResamplingQuality);
         g.drawImageTransformed(picture, juce::AffineTransform::scale(2.0f));
-        previews.emplace_back(juce::String(previews.size() + 1) + "-" +
-                                  tile.caption.upToFirstOccurrenceOf(":", false, false)
-                                      .replaceCharacter(' ', '-'),
-                              large);
+        previews.emplace_back(
+            juce::String(previews.size() + 1) + "-" +
+                tile.caption.upToFirstOccurrenceOf(":", false, false).replaceCharacter(' ', '-'),
+            large);
     }
     return previews;
 }

@@ -43,6 +43,11 @@ bool loadFonts(juce::String& error)
     return true;
 }
 
+void releaseFonts()
+{
+    typefaces().clear();
+}
+
 juce::Font font(Face face, float height, float extraKerning)
 {
     auto typeface = typefaces().at(face);

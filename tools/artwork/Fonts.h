@@ -18,6 +18,9 @@ enum class Face
 // Loads every face; the error names the first file that is missing.
 bool loadFonts(juce::String& error);
 
+// Lets the faces go before the framework shuts down.
+void releaseFonts();
+
 // A face at a height in pixels (JUCE's height: ascent plus descent).
 juce::Font font(Face face, float height, float extraKerning = 0.0f);
 

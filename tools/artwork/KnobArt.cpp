@@ -11,8 +11,8 @@ namespace
 constexpr float startAngle = -0.75f * juce::MathConstants<float>::pi;
 constexpr float sweep = 1.5f * juce::MathConstants<float>::pi;
 
-const char* const divisions[] = {"8/1",  "4/1",  "2/1",   "1/1",  "1/2D", "1/2",  "1/2T",
-                                 "1/4D", "1/4",  "1/4T",  "1/8D", "1/8",  "1/8T", "1/16D",
+const char* const divisions[] = {"8/1",  "4/1",   "2/1",   "1/1",  "1/2D", "1/2",  "1/2T",
+                                 "1/4D", "1/4",   "1/4T",  "1/8D", "1/8",  "1/8T", "1/16D",
                                  "1/16", "1/16T", "1/32D", "1/32", "1/32T"};
 
 struct KnobGeometry
@@ -113,13 +113,15 @@ juce::Image drawKnobStrip(const Supersampled& backdrop, int frames)
         const float proportion = (float)frame / (float)(frames - 1);
         const float angle = startAngle + sweep * proportion;
         auto picture = backdrop;
-        picture.paint([&](juce::Graphics& g) {
-            constexpr int lights = 21;
-            drawScaleLights(g, k, lights, (int)std::floor(proportion * (lights - 1) + 1.0e-4f),
-                            false);
-            drawKnobBody(g, k, angle);
-            drawPointer(g, k, angle);
-        });
+        picture.paint(
+            [&](juce::Graphics& g)
+            {
+                constexpr int lights = 21;
+                drawScaleLights(g, k, lights, (int)std::floor(proportion * (lights - 1) + 1.0e-4f),
+                                false);
+                drawKnobBody(g, k, angle);
+                drawPointer(g, k, angle);
+            });
         strip.push_back(picture.downsample(juce::Image::RGB));
     }
     return stackFrames(strip);
@@ -134,20 +136,22 @@ juce::Image drawDivisionKnobStrip(int width, int frameHeight)
     {
         const float angle = startAngle + sweep * (float)frame / (float)(frames - 1);
         Supersampled picture(width, frameHeight);
-        picture.paint([&](juce::Graphics& g) {
-            drawScaleLights(g, k, frames, frame, true);
-            drawKnobBody(g, k, angle);
+        picture.paint(
+            [&](juce::Graphics& g)
+            {
+                drawScaleLights(g, k, frames, frame, true);
+                drawKnobBody(g, k, angle);
 
-            const auto marker = polar(k.centre, k.body - 3.4f * k.scale, angle);
-            g.setColour(juce::Colours::black.withAlpha(0.6f));
-            g.fillEllipse(juce::Rectangle<float>(5.2f, 5.2f).withCentre(marker));
-            g.setColour(palette::amber);
-            g.fillEllipse(juce::Rectangle<float>(3.8f, 3.8f).withCentre(marker));
+                const auto marker = polar(k.centre, k.body - 3.4f * k.scale, angle);
+                g.setColour(juce::Colours::black.withAlpha(0.6f));
+                g.fillEllipse(juce::Rectangle<float>(5.2f, 5.2f).withCentre(marker));
+                g.setColour(palette::amber);
+                g.fillEllipse(juce::Rectangle<float>(3.8f, 3.8f).withCentre(marker));
 
-            const auto text = juce::Rectangle<float>(k.body * 1.5f, 12.0f).withCentre(k.centre);
-            drawText(g, divisions[frame], font(Face::condensedBold, 11.5f), text,
-                     juce::Justification::centred, palette::print);
-        });
+                const auto text = juce::Rectangle<float>(k.body * 1.5f, 12.0f).withCentre(k.centre);
+                drawText(g, divisions[frame], font(Face::condensedBold, 11.5f), text,
+                         juce::Justification::centred, palette::print);
+            });
         strip.push_back(picture.downsample(juce::Image::ARGB));
     }
     return stackFrames(strip);

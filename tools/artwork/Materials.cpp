@@ -94,8 +94,8 @@ void drawButtonFace(juce::Graphics& g, juce::Rectangle<float> area, float corner
     g.fillRoundedRectangle(face, corner);
     const auto top = pressed ? palette::buttonBottom : palette::buttonTop;
     const auto bottom = pressed ? palette::buttonBottom.darker(0.3f) : palette::buttonBottom;
-    g.setGradientFill(juce::ColourGradient(top, face.getTopLeft(), bottom, face.getBottomLeft(),
-                                           false));
+    g.setGradientFill(
+        juce::ColourGradient(top, face.getTopLeft(), bottom, face.getBottomLeft(), false));
     g.fillRoundedRectangle(face.reduced(1.0f), corner - 1.0f);
     if (!pressed)
     {

@@ -2,8 +2,8 @@
 
 #include "Fonts.h"
 #include "Materials.h"
-#include "PanelLayout.h"
 #include "Palette.h"
+#include "PanelLayout.h"
 
 namespace artwork
 {
@@ -30,9 +30,8 @@ void drawUpperPanel(juce::Graphics& g)
                                            display.getTopLeft().translated(0, 5.0f), false));
     g.fillRoundedRectangle(display.reduced(0.5f), 3.0f);
 
-    drawText(g, "PROGRAM", font(Face::sansBold, 9.0f, 0.18f),
-             Rectangle<float>(22, 40, 64, 13), juce::Justification::centredRight,
-             palette::printDim.withAlpha(0.8f));
+    drawText(g, "PROGRAM", font(Face::sansBold, 9.0f, 0.18f), Rectangle<float>(22, 40, 64, 13),
+             juce::Justification::centredRight, palette::printDim.withAlpha(0.8f));
     drawScrew(g, {13.5f, 46.5f}, 4.0f, 0.6f);
     drawScrew(g, {311.5f, 46.5f}, 4.0f, 2.2f);
 
@@ -44,14 +43,13 @@ void drawFace(juce::Graphics& g)
 {
     const Rectangle<float> face(0, (float)layout::upperPanelHeight, (float)layout::width,
                                 (float)(layout::height - layout::upperPanelHeight));
-    g.setGradientFill(juce::ColourGradient(palette::faceTop, face.getTopLeft(),
-                                           palette::faceBottom, face.getBottomLeft(), false));
+    g.setGradientFill(juce::ColourGradient(palette::faceTop, face.getTopLeft(), palette::faceBottom,
+                                           face.getBottomLeft(), false));
     g.fillRect(face);
     // A broad sheen across the paint, as from a light above the pedal.
-    g.setGradientFill(juce::ColourGradient(juce::Colours::white.withAlpha(0.07f),
-                                           face.getTopLeft().translated(60, 0),
-                                           juce::Colours::white.withAlpha(0.0f),
-                                           face.getTopLeft().translated(200, 260), false));
+    g.setGradientFill(juce::ColourGradient(
+        juce::Colours::white.withAlpha(0.07f), face.getTopLeft().translated(60, 0),
+        juce::Colours::white.withAlpha(0.0f), face.getTopLeft().translated(200, 260), false));
     g.fillRect(face);
     addGrain(g, face.toNearestInt(), 14, 0.045f, false);
 
@@ -67,27 +65,7 @@ void drawTitle(juce::Graphics& g)
     drawText(g, "STEREO PHASER", font(Face::sansBold, 13.0f, 0.28f), title,
              juce::Justification::centred, palette::print);
 
-    // Three sweeps a third of a cycle apart: the phaser's moving notches.
-    const Rectangle<float> waves(100, 90, 125, 30);
-    const float alphas[] = {0.55f, 0.32f, 0.18f};
-    for (int line = 0; line < 3; ++line)
-    {
-        juce::Path path;
-        for (int i = 0; i <= 125; ++i)
-        {
-            const float x = waves.getX() + (float)i;
-            const float t = (float)i / 125.0f;
-            const float envelope = std::sin(juce::MathConstants<float>::pi * t);
-            const float phase = juce::MathConstants<float>::twoPi * (1.5f * t + (float)line / 3.0f);
-            const float y = waves.getCentreY() - 11.0f * envelope * std::sin(phase);
-            if (i == 0)
-                path.startNewSubPath(x, y);
-            else
-                path.lineTo(x, y);
-        }
-        g.setColour((line == 0 ? palette::amber : palette::print).withAlpha(alphas[line]));
-        g.strokePath(path, juce::PathStrokeType(line == 0 ? 1.4f : 1.0f));
-    }
+    drawPhaseWaves(g, {100, 90, 125, 30});
 }
 
 void drawCaption(juce::Graphics& g, const juce::String& text, Rectangle<int> knob, int gap)
@@ -124,27 +102,43 @@ void drawModelNames(juce::Graphics& g)
 
 } // namespace
 
+void drawPhaseWaves(juce::Graphics& g, Rectangle<float> area)
+{
+    // Three sweeps a third of a cycle apart: the phaser's moving notches.
+    const float alphas[] = {0.55f, 0.32f, 0.18f};
+    const int steps = juce::roundToInt(area.getWidth());
+    for (int line = 0; line < 3; ++line)
+    {
+        juce::Path path;
+        for (int i = 0; i <= steps; ++i)
+        {
+            const float t = (float)i / (float)steps;
+            const float envelope = std::sin(juce::MathConstants<float>::pi * t);
+            const float phase = juce::MathConstants<float>::twoPi * (1.5f * t + (float)line / 3.0f);
+            const float x = area.getX() + t * area.getWidth();
+            const float y =
+                area.getCentreY() - area.getHeight() * 0.37f * envelope * std::sin(phase);
+            if (i == 0)
+                path.startNewSubPath(x, y);
+            else
+                path.lineTo(x, y);
+        }
+        g.setColour((line == 0 ? palette::amber : palette::print).withAlpha(alphas[line]));
+        g.strokePath(path, juce::PathStrokeType(line == 0 ? 1.4f : 1.0f));
+    }
+}
+
 void drawMakerEmblem(juce::Graphics& g, juce::Point<float> centre, float radius,
                      juce::Colour colour)
 {
     g.setColour(colour);
     g.drawEllipse(Rectangle<float>(radius * 2, radius * 2).withCentre(centre), radius * 0.13f);
 
-    // A V whose right arm is a wave: the maker's initial swept by a phaser.
-    const auto left = centre.translated(-radius * 0.5f, -radius * 0.42f);
-    const auto bottom = centre.translated(0, radius * 0.5f);
-    const auto right = centre.translated(radius * 0.5f, -radius * 0.42f);
     juce::Path v;
-    v.startNewSubPath(left);
-    v.lineTo(bottom);
-    for (int i = 1; i <= 24; ++i)
-    {
-        const float t = (float)i / 24.0f;
-        const auto along = bottom + (right - bottom) * t;
-        const float wave = radius * 0.1f * std::sin(juce::MathConstants<float>::twoPi * t * 1.5f);
-        v.lineTo(along.translated(wave, 0));
-    }
-    g.strokePath(v, juce::PathStrokeType(radius * 0.16f, juce::PathStrokeType::curved,
+    v.startNewSubPath(centre.translated(-radius * 0.5f, -radius * 0.42f));
+    v.lineTo(centre.translated(0, radius * 0.5f));
+    v.lineTo(centre.translated(radius * 0.5f, -radius * 0.42f));
+    g.strokePath(v, juce::PathStrokeType(radius * 0.17f, juce::PathStrokeType::mitered,
                                          juce::PathStrokeType::rounded));
 }
 
@@ -166,20 +160,22 @@ void drawProductLogo(juce::Graphics& g, Rectangle<float> area)
 Supersampled drawPanelBackground()
 {
     Supersampled background(layout::width, layout::height);
-    background.paint([](juce::Graphics& g) {
-        drawUpperPanel(g);
-        drawFace(g);
-        drawTitle(g);
-        drawCaption(g, "RATE", layout::rateKnob, 1);
-        drawCaption(g, "LEVEL", layout::levelKnob, 1);
-        drawCaption(g, "FEEDBACK", layout::feedbackKnob, 1);
-        drawCaption(g, "DEPTH", layout::depthKnob, 1);
-        drawCaption(g, "MIX", layout::mixKnob, 1);
-        drawModelNames(g);
-        drawProductLogo(g, layout::aboutButton.toFloat());
-        drawScrew(g, {10.5f, 444.5f}, 4.0f, 1.1f);
-        drawScrew(g, {316.5f, 444.5f}, 4.0f, 0.3f);
-    });
+    background.paint(
+        [](juce::Graphics& g)
+        {
+            drawUpperPanel(g);
+            drawFace(g);
+            drawTitle(g);
+            drawCaption(g, "RATE", layout::rateKnob, 1);
+            drawCaption(g, "LEVEL", layout::levelKnob, 1);
+            drawCaption(g, "FEEDBACK", layout::feedbackKnob, 1);
+            drawCaption(g, "DEPTH", layout::depthKnob, 1);
+            drawCaption(g, "MIX", layout::mixKnob, 1);
+            drawModelNames(g);
+            drawProductLogo(g, layout::aboutButton.toFloat());
+            drawScrew(g, {10.5f, 444.5f}, 4.0f, 1.1f);
+            drawScrew(g, {316.5f, 444.5f}, 4.0f, 0.3f);
+        });
     return background;
 }
 

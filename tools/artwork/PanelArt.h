@@ -10,6 +10,9 @@ namespace artwork
 // the controls draw themselves.
 Supersampled drawPanelBackground();
 
+// Three sweeps a third of a cycle apart, the phaser's motif.
+void drawPhaseWaves(juce::Graphics& g, juce::Rectangle<float> area);
+
 // The maker's mark: a ring around a V of two phase-shifted waves.
 void drawMakerEmblem(juce::Graphics& g, juce::Point<float> centre, float radius,
                      juce::Colour colour);

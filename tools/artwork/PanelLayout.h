@@ -21,10 +21,8 @@ inline const juce::Rectangle<int> abCopyButton{163, 30, 75, 25};
 inline const juce::Rectangle<int> syncButton{7, 62, 54, 22};
 inline const juce::Rectangle<int> stereoButton{263, 62, 54, 22};
 inline const juce::Rectangle<int> typeSwitch{106, 137, 48, 80};
-inline const juce::Rectangle<int> typeShortcuts[] = {{160, 135, 65, 10},
-                                                  {160, 153, 71, 10},
-                                                  {160, 172, 73, 10}};
-constexpr int typeSwitchTravel = 45; // the top pixels of the lever that select the three models
+inline const juce::Rectangle<int> typeShortcuts[] = {
+    {160, 135, 65, 10}, {160, 153, 71, 10}, {160, 172, 73, 10}};
 inline const juce::Rectangle<int> rateKnob{14, 126, 73, 72};
 inline const juce::Rectangle<int> levelKnob{237, 126, 73, 72};
 inline const juce::Rectangle<int> depthKnob{33, 228, 73, 72};
@@ -38,11 +36,8 @@ constexpr int dialogPanelTop = 84;     // first opaque row
 constexpr int dialogPanelBottom = 377; // last opaque row
 constexpr int dialogIconTop = 12;      // the icon overlays are drawn this far down
 inline const juce::Rectangle<int> dialogIconArea{141, 114, 44, 42}; // the symbol, in the overlay
-inline const juce::Rectangle<int> dialogTextArea{32, 136, 260, 182};
 inline const juce::Rectangle<int> dialogButtonLeft{16, 307, 132, 51};
 inline const juce::Rectangle<int> dialogButtonRight{179, 307, 132, 51};
-inline const juce::Rectangle<int> dialogButtonCentre{97, 307, 132, 51};
-inline const juce::Rectangle<int> newFolderNameField{23, 229, 280, 24};
 
 // The file browsers.
 inline const juce::Rectangle<int> browserTitleArea{0, 14, 325, 30};

@@ -66,7 +66,8 @@ juce::Image Supersampled::downsample(juce::Image::PixelFormat format) const
                     b += row[dx].getBlue();
                 }
             }
-            auto average = [](juce::uint32 sum) { return (juce::uint8)((sum + count / 2) / count); };
+            auto average = [](juce::uint32 sum)
+            { return (juce::uint8)((sum + count / 2) / count); };
             auto* pixel = dst.getPixelPointer(x, y);
             if (format == juce::Image::ARGB)
                 reinterpret_cast<juce::PixelARGB*>(pixel)->setARGB(average(a), average(r),

@@ -15,7 +15,7 @@ class Supersampled final
 public:
     static constexpr int scale = 4;
 
-    Supersampled(int width, int height); // fully transparent
+    Supersampled(int width, int height);     // fully transparent
     Supersampled(const Supersampled& other); // copies the pixels, not a shared reference
     Supersampled& operator=(const Supersampled& other);
     Supersampled(Supersampled&&) = default;

@@ -84,38 +84,10 @@ bool writePreviews(const std::vector<artwork::ArtworkImage>& art, const juce::Fi
     return ok;
 }
 
-int usage()
+using Actions = std::vector<std::pair<juce::String, juce::File>>;
+
+bool run(const Actions& actions)
 {
-    std::cerr << "usage: stompix-artwork [--write DIR] [--check DIR] [--sheet FILE] [--previews DIR]\n";
-    return 2;
-}
-
-} // namespace
-
-int main(int argc, char* argv[])
-{
-    juce::ScopedJuceInitialiser_GUI juce;
-
-    std::vector<std::pair<juce::String, juce::File>> actions;
-    for (int i = 1; i < argc; ++i)
-    {
-        const juce::String option(argv[i]);
-        if (!juce::StringArray{"--write", "--check", "--sheet", "--previews"}.contains(option) ||
-            i + 1 >= argc)
-            return usage();
-        actions.emplace_back(option, juce::File::getCurrentWorkingDirectory().getChildFile(
-                                         juce::String(argv[++i])));
-    }
-    if (actions.empty())
-        return usage();
-
-    juce::String error;
-    if (!artwork::loadFonts(error))
-    {
-        std::cerr << error << "\n";
-        return 1;
-    }
-
     const auto art = artwork::drawArtwork();
     bool ok = true;
     for (const auto& [option, file] : actions)
@@ -129,5 +101,43 @@ int main(int argc, char* argv[])
         else
             ok = writePreviews(art, file) && ok;
     }
+    return ok;
+}
+
+int usage()
+{
+    std::cerr
+        << "usage: stompix-artwork [--write DIR] [--check DIR] [--sheet FILE] [--previews DIR]\n";
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    juce::ScopedJuceInitialiser_GUI juce;
+
+    Actions actions;
+    for (int i = 1; i < argc; ++i)
+    {
+        const juce::String option(argv[i]);
+        if (!juce::StringArray{"--write", "--check", "--sheet", "--previews"}.contains(option) ||
+            i + 1 >= argc)
+            return usage();
+        actions.emplace_back(
+            option, juce::File::getCurrentWorkingDirectory().getChildFile(juce::String(argv[++i])));
+    }
+    if (actions.empty())
+        return usage();
+
+    juce::String error;
+    if (!artwork::loadFonts(error))
+    {
+        std::cerr << error << "\n";
+        return 1;
+    }
+
+    const bool ok = run(actions);
+    artwork::releaseFonts(); // before the framework shuts down
     return ok ? 0 : 1;
 }
