@@ -1,12 +1,15 @@
 #include "EditorTestSupport.h"
 
 #include "DialogTestSupport.h"
+#include "GuiTestSupport.h"
 #include "MenuTreeSupport.h"
 #include "TemporaryHome.h"
 #include "VelmorOverwriteComponent.h"
 #include "VelmorWebPages.h"
 
 #include <cstdlib>
+#include <functional>
+#include <set>
 
 namespace
 {
@@ -63,21 +66,46 @@ TEST_F(EditorTest, TheFileMenuOffersSavingTheManualAndTheWebSite)
     EXPECT_EQ(entries, expected);
 }
 
-TEST_F(EditorTest, TheFileMenuOpensWithoutBlockingAndAnEditorClosedUnderItIsSafe)
+TEST_F(EditorTest, BothMenusOpenWithoutBlockingInTheEditorsLookAndMayOutliveIt)
 {
     // The framework places a menu on a screen: without an X server there is none.
     if (juce::Desktop::getInstance().getDisplays().displays.isEmpty())
         GTEST_SKIP() << "needs a display; the test command runs this suite under Xvfb as well";
 
-    openEditor();
-    const int windowsBefore = juce::Desktop::getInstance().getNumComponents();
-    click("fileButton_");
-    EXPECT_EQ(juce::Desktop::getInstance().getNumComponents(), windowsBefore + 1) << "the menu";
+    auto& desktop = juce::Desktop::getInstance();
+    const auto windows = [&desktop]
+    {
+        std::set<juce::Component*> shown;
+        for (int i = 0; i < desktop.getNumComponents(); ++i)
+            shown.insert(desktop.getComponent(i));
+        return shown;
+    };
+    const auto openMenuLook = [&](const std::set<juce::Component*>& before) -> juce::LookAndFeel*
+    {
+        for (auto* window : windows())
+            if (before.count(window) == 0)
+                return &window->getLookAndFeel();
+        return nullptr;
+    };
 
-    editor.reset(); // as a host closes its window
-    dispatchPendingMessages();
-    EXPECT_FALSE(juce::PopupMenu::dismissAllActiveMenus());
-    EXPECT_EQ(juce::Desktop::getInstance().getNumComponents(), windowsBefore - 1);
+    writePreset("Init.vzrp", 0.5f); // an empty menu would not open
+    const std::function<void()> openers[] = {
+        [this] { click("fileButton_"); },
+        [this] { guitest::pressAt(*editor, presetLabel().getBounds().getCentre()); },
+    };
+    for (const auto& open : openers)
+    {
+        openEditor();
+        const auto before = windows();
+        open(); // returns at once: nothing waits for the menu
+        EXPECT_EQ(openMenuLook(before), &editor->getLookAndFeel());
+
+        // A host closes its window while the menu is up: the menu goes, its answer goes nowhere.
+        editor.reset();
+        dispatchPendingMessages();
+        EXPECT_FALSE(juce::PopupMenu::dismissAllActiveMenus());
+        EXPECT_EQ(windows().size(), before.size() - 1);
+    }
 }
 
 TEST_F(EditorTest, ADismissedOrUnknownMenuResultDoesNothing)
