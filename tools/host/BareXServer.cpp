@@ -38,13 +38,13 @@ juce::uint8 channel(unsigned long pixel, unsigned long mask)
 namespace BareXServer
 {
 
-void internWindowManagerAtoms()
+bool internWindowManagerAtoms()
 {
     // A server resets when its last client leaves and forgets the atoms interned so far: this
     // connection stays open until the program ends.
     static const auto display = openDisplay();
     if (display == nullptr)
-        return;
+        return false;
 
     const char* const names[] = {"WM_PROTOCOLS",
                                  "WM_TAKE_FOCUS",
@@ -62,6 +62,7 @@ void internWindowManagerAtoms()
         XInternAtom(display.get(), name, False);
 
     XSync(display.get(), False);
+    return true;
 }
 
 juce::Image grabScreen(juce::Rectangle<int> area)

@@ -10,8 +10,8 @@ namespace BareXServer
 // JUCE looks a few window-manager atoms up without creating them. Without a window manager they
 // do not exist, and JUCE's first window then sends a request with atom 0, which the server
 // answers with an error that ends the process. Interning them first, before JUCE opens its
-// connection, makes every JUCE window work there. Nothing happens without a display.
-void internWindowManagerAtoms();
+// connection, makes every JUCE window work there. False when there is no display to connect to.
+bool internWindowManagerAtoms();
 
 // The screen's content in an area (a screenshot of the root window), or a null image when there
 // is no display.

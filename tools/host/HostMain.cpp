@@ -118,8 +118,13 @@ int main(int argc, char* argv[])
     }
 
     // Before the framework opens its own connection to the X server.
-    if (options.editorSnapshot != juce::File())
-        BareXServer::internWindowManagerAtoms();
+    if (options.editorSnapshot != juce::File() && !BareXServer::internWindowManagerAtoms())
+    {
+        std::cerr << "stompix-host: --editor-snapshot needs an X display (DISPLAY), for example "
+                     "under xvfb-run"
+                  << std::endl;
+        return 1;
+    }
 
     const juce::ScopedJuceInitialiser_GUI framework;
     return run(options);
