@@ -1,11 +1,14 @@
 #include "EditorTestSupport.h"
 
 #include "DialogTestSupport.h"
+#include "EmbeddedImage.h"
 #include "GuiTestSupport.h"
 #include "MenuTreeSupport.h"
 #include "TemporaryHome.h"
 #include "VelmorOverwriteComponent.h"
 #include "VelmorWebPages.h"
+
+#include <StompixDialogBoxBinImg.h>
 
 #include <cstdlib>
 #include <functional>
@@ -184,6 +187,9 @@ TEST_F(EditorTest, TheUserManualOpensWithTheDesktopsApplicationOrIsReportedMissi
     auto& alert = child("alert_");
     EXPECT_TRUE(isUp(alert));
     EXPECT_FALSE(childNamed(alert, "CANCEL")->isVisible());
+    EXPECT_TRUE(
+        paintsIcon(alert, decodeEmbeddedImage(StompixDialogBoxBinImg::icononly_frown_png,
+                                              StompixDialogBoxBinImg::icononly_frown_pngSize)));
     EXPECT_EQ(messageOf(alert),
               "User manual on: \"" + manual.getFullPathName() + "\" is not available.");
     buttonNamed(alert, "OK").triggerClick();

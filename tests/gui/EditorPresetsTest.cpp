@@ -1,8 +1,11 @@
 #include "EditorTestSupport.h"
 
 #include "DialogTestSupport.h"
+#include "EmbeddedImage.h"
 #include "VelmorPresetMenu.h"
 #include "VelmorWebPages.h"
+
+#include <StompixDialogBoxBinImg.h>
 
 TEST_F(EditorTest, APresetIsReselectedOnTheFirstThreeTicksAfterALoad)
 {
@@ -65,6 +68,9 @@ TEST_F(EditorTest, StepsAndMenuChoicesLoadThePresetAndNameANewerOne)
     auto& alert = child("alert_");
     EXPECT_TRUE(isUpAndModal(alert));
     EXPECT_FALSE(childNamed(alert, "CANCEL")->isVisible());
+    EXPECT_TRUE(
+        paintsIcon(alert, decodeEmbeddedImage(StompixDialogBoxBinImg::icononly_asterix_png,
+                                              StompixDialogBoxBinImg::icononly_asterix_pngSize)));
     EXPECT_EQ(messageOf(alert),
               juce::String("\"Newer.vzrp\"\nwas made using a newer version of Stompix ZR7714.\n"
                            "To use this preset correctly, please install the newest version "

@@ -1,6 +1,11 @@
 #include "EditorTestSupport.h"
 
 #include "DialogTestSupport.h"
+#include "EmbeddedImage.h"
+
+#include <StompixDialogBoxBinImg.h>
+
+#include <functional>
 
 void EditorTest::EditorCloser::operator()(StompixZR7714AudioProcessorEditor* editor) const
 {
@@ -120,4 +125,27 @@ void EditorTest::writePreset(const juce::String& relativePath, float depth)
 juce::String messageOf(const juce::Component& box)
 {
     return dynamic_cast<juce::Label*>(childNamed(box, "titleText_"))->getText();
+}
+
+::testing::AssertionResult paintsIcon(juce::Component& box, const juce::Image& icon)
+{
+    const auto paintInto = [&box](const std::function<void(juce::Graphics&)>& painter)
+    {
+        juce::Image image(juce::Image::ARGB, box.getWidth(), box.getHeight(), true);
+        juce::Graphics g(image);
+        painter(g);
+        return image;
+    };
+    namespace dialog = StompixDialogBoxBinImg;
+    const auto background =
+        decodeEmbeddedImage(dialog::dialog_box_clean_png, dialog::dialog_box_clean_pngSize);
+
+    // The overlays are as wide as the box: centred, they lie at its left edge, 12 pixels down.
+    const auto expected = paintInto(
+        [&](juce::Graphics& g)
+        {
+            g.drawImageAt(background, 0, 0);
+            g.drawImageAt(icon, 0, 12);
+        });
+    return samePixels(paintInto([&box](juce::Graphics& g) { box.paint(g); }), expected);
 }

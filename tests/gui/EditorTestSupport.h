@@ -75,3 +75,6 @@ protected:
 
 // The text of a message box.
 juce::String messageOf(const juce::Component& box);
+
+// True when a message box paints the dialog picture with this icon overlay over it.
+::testing::AssertionResult paintsIcon(juce::Component& box, const juce::Image& icon);
