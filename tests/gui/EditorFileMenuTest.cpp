@@ -50,11 +50,6 @@ private:
     juce::File folder;
     juce::String savedPath;
 };
-
-bool isUp(const juce::Component& dialog)
-{
-    return isUpAndModal(dialog);
-}
 } // namespace
 
 TEST_F(EditorTest, TheFileMenuOffersSavingTheManualAndTheWebSite)
@@ -131,7 +126,7 @@ TEST_F(EditorTest, SavePresetAsksBeforeWritingOverTheChannelsPreset)
 
     editor->fileMenuResult(1);
     auto& question = dynamic_cast<VelmorOverwriteComponent&>(child("overwritePresetComponent_"));
-    ASSERT_TRUE(isUp(question));
+    ASSERT_TRUE(isUpAndModal(question));
     EXPECT_EQ(question.targetFile, presetFolder.getChildFile("Sub/Lead.vzrp"));
     EXPECT_EQ(messageOf(question),
               "Are you sure you want to overwrite this preset?\n\n\"Sub/Lead.vzrp\"");
@@ -161,7 +156,7 @@ TEST_F(EditorTest, SavePresetWithoutSuchAPresetOpensTheSaveAsBrowser)
 
         editor->fileMenuResult(1);
         EXPECT_TRUE(presetFolder.isDirectory()) << "made for the browser";
-        EXPECT_TRUE(isUp(child("savePresetBrowser_")));
+        EXPECT_TRUE(isUpAndModal(child("savePresetBrowser_")));
         EXPECT_FALSE(child("overwritePresetComponent_").isVisible());
         editor.reset();
     }
@@ -173,7 +168,7 @@ TEST_F(EditorTest, SavePresetWithoutSuchAPresetOpensTheSaveAsBrowser)
     openEditor();
     editor->fileMenuResult(2);
     EXPECT_TRUE(presetFolder.isDirectory());
-    EXPECT_TRUE(isUp(child("savePresetBrowser_")));
+    EXPECT_TRUE(isUpAndModal(child("savePresetBrowser_")));
 }
 
 TEST_F(EditorTest, TheUserManualOpensWithTheDesktopsApplicationOrIsReportedMissing)
@@ -185,7 +180,7 @@ TEST_F(EditorTest, TheUserManualOpensWithTheDesktopsApplicationOrIsReportedMissi
 
     editor->fileMenuResult(3);
     auto& alert = child("alert_");
-    EXPECT_TRUE(isUp(alert));
+    EXPECT_TRUE(isUpAndModal(alert));
     EXPECT_FALSE(childNamed(alert, "CANCEL")->isVisible());
     EXPECT_TRUE(
         paintsIcon(alert, decodeEmbeddedImage(StompixDialogBoxBinImg::icononly_frown_png,
