@@ -162,15 +162,19 @@ void VelmorOptionMenuTree::mouseDown(const juce::MouseEvent&)
     if (menus.empty())
         return;
 
+    // A pop-up window has no parent to inherit the look from: it draws with the label's.
+    auto menu = menus.back();
+    menu.setLookAndFeel(&getLookAndFeel());
+
     // The menu keeps the lists it was built from: a rescan while it is open (the editor's timer
     // selects by path) must not map the chosen id to another file.
-    menus.back().showMenuAsync(juce::PopupMenu::Options().withTargetComponent(this),
-                               [safeThis = juce::Component::SafePointer<VelmorOptionMenuTree>(this),
-                                listing = Listing{filePaths, fileNames}](int result)
-                               {
-                                   if (safeThis != nullptr)
-                                       safeThis->menuResult(result, listing);
-                               });
+    menu.showMenuAsync(juce::PopupMenu::Options().withTargetComponent(this),
+                       [safeThis = juce::Component::SafePointer<VelmorOptionMenuTree>(this),
+                        listing = Listing{filePaths, fileNames}](int result)
+                       {
+                           if (safeThis != nullptr)
+                               safeThis->menuResult(result, listing);
+                       });
 }
 
 void VelmorOptionMenuTree::menuResult(int result, const Listing& listing)
