@@ -63,6 +63,15 @@ bool xdotool(const juce::StringArray& arguments)
     return process.getExitCode() == 0;
 }
 
+// Serves the message loop until the condition holds or the time is up: on a loaded machine a
+// gesture's parameter change can take a while to travel from the editor to the host.
+template <typename Condition> void serveUntil(Condition condition, int timeoutMs)
+{
+    const auto deadline = juce::Time::getMillisecondCounter() + static_cast<juce::uint32>(timeoutMs);
+    while (!condition() && juce::Time::getMillisecondCounter() < deadline)
+        MessageLoop::runFor(20);
+}
+
 juce::StringArray at(juce::Point<int> point)
 {
     return {juce::String(point.x), juce::String(point.y)};
@@ -111,6 +120,7 @@ int runEditorSnapshot(HostedPlugin& plugin, const juce::File& png)
     }
     drag.addArray({"sleep", "0.2", "mouseup", "1"});
     const bool dragged = xdotool(drag);
+    serveUntil([&] { return depth->getValue() > depthBefore; }, 3000);
     MessageLoop::runFor(300);
     std::cout << "depth\t" << valueText(depthBefore) << " -> " << valueText(depth->getValue())
               << std::endl;
@@ -120,6 +130,7 @@ int runEditorSnapshot(HostedPlugin& plugin, const juce::File& png)
     press.addArray(at(origin + footswitch));
     press.addArray({"sleep", "0.2", "click", "1"});
     const bool pressed = xdotool(press);
+    serveUntil([&] { return bypass->getValue() != bypassBefore; }, 3000);
     MessageLoop::runFor(300);
     std::cout << "onBypass\t" << valueText(bypassBefore) << " -> " << valueText(bypass->getValue())
               << std::endl;
@@ -129,7 +140,8 @@ int runEditorSnapshot(HostedPlugin& plugin, const juce::File& png)
     open.addArray(at(origin + fileButton));
     open.addArray({"sleep", "0.2", "click", "1"});
     const bool clicked = xdotool(open);
-    MessageLoop::runFor(700);
+    serveUntil([&] { return BareXServer::countViewableWindows() > windowsBefore; }, 3000);
+    MessageLoop::runFor(300);
     const bool menuOpened = BareXServer::countViewableWindows() > windowsBefore;
     std::cout << "fileMenu\t" << (menuOpened ? "opened" : "not opened") << std::endl;
 
