@@ -18,3 +18,19 @@ asan_dir="${ASAN_BUILD_DIR:-build-asan}"
 cmake -S . -B "$asan_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DSTOMPIX_SANITIZE=ON -DSTOMPIX_BUILD_BENCH=OFF
 cmake --build "$asan_dir" --parallel "$jobs" --target stompix_aax_tests stompix_vst2sdk_tests
 ctest --test-dir "$asan_dir" --output-on-failure -R '^(stompix_aax_tests|stompix_vst2sdk_tests)$'
+
+# The processor reads state chunks and preset files: with clang, its suite runs under the
+# address and undefined-behaviour sanitizers, and the state-chunk fuzzer (libFuzzer) runs for a
+# bounded time (FUZZ_SECONDS, default 60), in a build folder of their own.
+fuzz_dir="${FUZZ_BUILD_DIR:-build-fuzz}"
+fuzz_seconds="${FUZZ_SECONDS:-60}"
+cmake -S . -B "$fuzz_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+    -DCMAKE_C_FLAGS="-fsanitize=fuzzer-no-link" -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link" \
+    -DSTOMPIX_SANITIZE=ON -DSTOMPIX_WERROR=OFF -DSTOMPIX_BUILD_BENCH=OFF -DSTOMPIX_BUILD_FUZZERS=ON
+cmake --build "$fuzz_dir" --parallel "$jobs" --target stompix_processor_tests stompix_state_fuzzer
+ctest --test-dir "$fuzz_dir" --output-on-failure -R '^stompix_processor_tests$'
+corpus="$fuzz_dir/state-corpus"
+mkdir -p "$corpus"
+"$fuzz_dir/tests/processor/stompix_state_fuzzer" -max_total_time="$fuzz_seconds" -print_final_stats=1 \
+    -dict=tests/processor/fuzz/state.dict -artifact_prefix="$fuzz_dir/" "$corpus" tests/processor/fuzz/seeds

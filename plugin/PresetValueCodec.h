@@ -1,0 +1,20 @@
+#pragma once
+
+#include <juce_core/juce_core.h>
+
+// How one parameter value is written as the text of a "Value" element and read back.
+namespace PresetValueCodec
+{
+// "boolean" for the on/off parameters, "number" for the others.
+const char* typeName(int parameterIndex) noexcept;
+
+// "true"/"false" for the on/off parameters; the model number ceil(2v) for phaserType and the
+// note-value step ceil(18v) for rateSync, as whole numbers; five decimals for the others.
+juce::String encode(int parameterIndex, float value);
+
+// The inverse of encode, up to its quantisation. The result is not yet checked for range.
+float decode(int parameterIndex, const juce::String& text);
+
+// A "Value" element for the parameter, with its "property" and "type" attributes.
+std::unique_ptr<juce::XmlElement> createValueElement(int parameterIndex, float value);
+} // namespace PresetValueCodec

@@ -1,0 +1,4 @@
+#include "ProcessorTestSupport.h"
+
+static const auto* const juceEnvironment =
+    ::testing::AddGlobalTestEnvironment(new JuceEnvironment());
