@@ -10,6 +10,8 @@ jobs="$(nproc)"
 
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release
 cmake --build "$build_dir" --parallel "$jobs"
+# The VST2 suite also runs two third-party hosts' plug-in scanners on the built module.
+./scripts/fetch-vst2-scanners.sh "$build_dir/scanners"
 ctest --test-dir "$build_dir" --output-on-failure --parallel "$jobs"
 
 # The SDK layers read chunks, texts and records a host hands over: their suites also run under
