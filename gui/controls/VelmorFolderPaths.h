@@ -1,0 +1,22 @@
+#pragma once
+
+#include <juce_core/juce_core.h>
+
+// Paths below a folder, as the preset menu and the dialogs store and compare them. Stored paths
+// come from host state and typed names, so none of them may lead out of the folder.
+namespace velmor
+{
+
+// The file a path names below folder: a relative path below it (backslashes taken as separators,
+// "." and ".." resolved), an absolute path as it stands. A path that does not end up strictly
+// below folder gives the null File().
+juce::File resolveInsideFolder(const juce::File& folder, const juce::String& path);
+
+// True when file is folder itself or lies anywhere below it, compared as whole path components
+// (a sibling whose name merely starts with the folder's name is outside).
+bool isFolderOrInside(const juce::File& folder, const juce::File& file);
+
+// The path of a file below folder relative to it, with forward slashes and no leading separator.
+juce::String relativePathBelow(const juce::File& folder, const juce::File& file);
+
+} // namespace velmor

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+#include <memory>
+
+class VelmorAlertComponent;
+
+// What the image-backed dialogs share: how they take and give back the modal state, how they
+// dim their buttons, and the message box they raise over themselves.
+namespace velmor
+{
+
+// The modal state of one dialog. With takeFromParent, enter first takes the modal state from a
+// modal parent dialog, and leave gives back only a state it took, only to a parent still on
+// show. Entering twice keeps one modal state; leaving a dialog that is not up does nothing.
+class DialogModalState final
+{
+public:
+    void enter(juce::Component& dialog, bool takeFromParent);
+    void leave(juce::Component& dialog);
+
+private:
+    bool holdsParentModalState = false;
+};
+
+// Full opacity and enabled, or half opacity and disabled.
+void setButtonActive(juce::Component& button, bool isActive);
+
+// A hidden message box "alertComponent_" covering owner, which takes owner's modal state while it
+// is up and gives it back when closed.
+std::unique_ptr<VelmorAlertComponent> addMessageBox(juce::Component& owner);
+
+// Shows text in box with one OK button and the frown icon.
+void showFailure(VelmorAlertComponent& box, const juce::String& text);
+
+} // namespace velmor

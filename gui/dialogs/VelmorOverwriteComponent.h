@@ -1,0 +1,36 @@
+#pragma once
+
+#include "VelmorAlertComponent.h"
+
+#include <memory>
+
+class StompixZR7714AudioProcessor;
+class VelmorPresetMenu;
+
+// The question before a preset file is written over: a message box whose OK writes the current
+// settings to targetFile through the preset menu and records it in the current program slot.
+class VelmorOverwriteComponent : public VelmorAlertComponent
+{
+public:
+    VelmorOverwriteComponent(const juce::String& name, StompixZR7714AudioProcessor* processor,
+                             VelmorPresetMenu* presetMenu);
+    ~VelmorOverwriteComponent() override;
+
+    void okButtonClicked() override;
+    void cancelButtonClicked() override;
+
+    // The preset file to be written; the owner sets it before each question.
+    juce::File targetFile;
+
+protected:
+    // Writes over targetFile; false when the write failed, in which case the user has been told
+    // why and the question stays up.
+    bool overwriteTarget();
+
+private:
+    StompixZR7714AudioProcessor* processor;
+    VelmorPresetMenu* presetMenu;
+    std::unique_ptr<VelmorAlertComponent> failureBox;
+
+    JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(VelmorOverwriteComponent)
+};

@@ -1,0 +1,214 @@
+#include "VelmorPresetMenu.h"
+#include "MenuTreeSupport.h"
+#include "StompixZR7714AudioProcessor.h"
+#include "TemporaryHome.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+bool writePresetFile(const StompixZR7714AudioProcessor& processor, const juce::File& file)
+{
+    return file.getParentDirectory().createDirectory().wasOk() &&
+           processor.writePreset(true).writeTo(file);
+}
+
+class PresetMenu : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        folder.deleteRecursively();
+        processor.setParameter(4, 0.25f); // depth
+        ASSERT_TRUE(writePresetFile(processor, folder.getChildFile("Init.vzrp")));
+        writeTextFile(folder.getChildFile("Broken.vzrp"), "<velmorPatch");
+
+        menu.setDirectoryPath(folder.getFullPathName());
+        menu.setFileExtension("*.vzrp");
+        menu.setSelectedFilePath("Init.vzrp");
+    }
+
+    void TearDown() override
+    {
+        folder.deleteRecursively();
+        folder.getSiblingFile(folder.getFileName() + "-old").deleteRecursively();
+    }
+
+    VelmorOptionMenuTree::Listing listingOfLastBuild() const { return ::listingOfLastBuild(menu); }
+    int idOf(const juce::File& file) const { return ::idOf(menu, file); }
+
+    const juce::File folder = presetFolderInTemporaryHome();
+    StompixZR7714AudioProcessor processor;
+    VelmorPresetMenu menu{"presetMenu_"};
+};
+} // namespace
+
+TEST_F(PresetMenu, TheChangedMarkIsAppendedOnceAndRemovedBySelection)
+{
+    ASSERT_EQ(menu.getText(), "Init");
+    menu.setPresetHasChanged();
+    menu.setPresetHasChanged();
+    EXPECT_EQ(menu.getText(), "Init*");
+
+    // A dismissed menu leaves the mark (and its flag) alone.
+    menu.menuResult(0, listingOfLastBuild());
+    menu.setPresetHasChanged();
+    EXPECT_EQ(menu.getText(), "Init*");
+
+    // A rejected index changes nothing; an accepted one, or a file found by path, clears it.
+    menu.setSelectedFileIndex(0);
+    EXPECT_EQ(menu.getText(), "Init*");
+    menu.setSelectedFileIndex(idOf(folder.getChildFile("Init.vzrp")));
+    EXPECT_EQ(menu.getText(), "Init");
+    menu.setPresetHasChanged();
+    menu.setSelectedFilePath("Init.vzrp");
+    EXPECT_EQ(menu.getText(), "Init");
+
+    // A preset outside the tree is always shown as changed, with one mark.
+    menu.setSelectedFilePath("Elsewhere/Gone.vzrp");
+    menu.setPresetHasChanged();
+    EXPECT_EQ(menu.getText(), "Gone*");
+
+    // Choosing from the menu clears it; the flag alone can be set without touching the text.
+    menu.menuResult(idOf(folder.getChildFile("Init.vzrp")), listingOfLastBuild());
+    EXPECT_EQ(menu.getText(), "Init");
+    menu.setMarkedAsChange(true);
+    menu.setPresetHasChanged();
+    EXPECT_EQ(menu.getText(), "Init");
+}
+
+TEST_F(PresetMenu, ChoosingTheMarkedPresetAgainReloadsIt)
+{
+    struct Loader final : juce::Label::Listener
+    {
+        void labelTextChanged(juce::Label*) override { ++loads; }
+        int loads = 0;
+    } loader;
+    menu.addListener(&loader);
+
+    const int init = idOf(folder.getChildFile("Init.vzrp"));
+    menu.menuResult(init, listingOfLastBuild());
+    EXPECT_EQ(loader.loads, 0) << "the selected preset, unchanged: nothing to load";
+    menu.setPresetHasChanged();
+    menu.menuResult(init, listingOfLastBuild());
+    EXPECT_EQ(loader.loads, 1);
+    EXPECT_EQ(menu.getText(), "Init");
+    menu.removeListener(&loader);
+}
+
+TEST_F(PresetMenu, ReadsPresetFilesInsideTheFolderOnly)
+{
+    StompixZR7714AudioProcessor fresh;
+    EXPECT_EQ(menu.readPreset(&fresh, "Init.vzrp"), 1);
+    EXPECT_FLOAT_EQ(fresh.getParameter(4), 0.25f);
+
+    fresh.setParameter(4, 0.5f);
+    EXPECT_EQ(menu.readPreset(&fresh, folder.getChildFile("Init.vzrp").getFullPathName()), 1);
+    EXPECT_FLOAT_EQ(fresh.getParameter(4), 0.25f);
+
+    // Valid presets that a path from a project file could reach outside the folder.
+    const auto above = folder.getParentDirectory().getChildFile("Above.vzrp");
+    const auto sibling =
+        folder.getSiblingFile(folder.getFileName() + "-old").getChildFile("Old.vzrp");
+    ASSERT_TRUE(writePresetFile(processor, above));
+    ASSERT_TRUE(writePresetFile(processor, sibling));
+
+    fresh.setParameter(4, 0.5f);
+    for (const auto& path : juce::StringArray{"Missing.vzrp", "Broken.vzrp", "", "../Above.vzrp",
+                                              "Sub/../../Above.vzrp", above.getFullPathName(),
+                                              sibling.getFullPathName(),
+                                              "../" + folder.getFileName() + "-old/Old.vzrp"})
+    {
+        SCOPED_TRACE(path);
+        EXPECT_EQ(menu.readPreset(&fresh, path), 0);
+        EXPECT_FLOAT_EQ(fresh.getParameter(4), 0.5f);
+    }
+    EXPECT_EQ(menu.readPreset(nullptr, "Init.vzrp"), 0);
+    above.deleteFile();
+}
+
+TEST_F(PresetMenu, ComparingMarksOnlyADifferenceFromTheSelectedFile)
+{
+    menu.compareAndMarkPreset(&processor);
+    EXPECT_EQ(menu.getText(), "Init");
+
+    processor.setParameter(4, 0.75f);
+    menu.compareAndMarkPreset(&processor);
+    EXPECT_EQ(menu.getText(), "Init*");
+
+    // It never removes a mark, and does nothing without a file or a processor.
+    processor.setParameter(4, 0.25f);
+    menu.compareAndMarkPreset(&processor);
+    EXPECT_EQ(menu.getText(), "Init*");
+    menu.setSelectedFilePath("Broken.vzrp");
+    menu.compareAndMarkPreset(&processor);
+    menu.compareAndMarkPreset(nullptr);
+    EXPECT_EQ(menu.getText(), "Broken");
+}
+
+TEST_F(PresetMenu, WritesIntoNewSubFoldersAndSelectsTheNewPreset)
+{
+    processor.setParameter(6, 0.125f); // mix
+    menu.setPresetHasChanged();
+
+    for (const auto& path :
+         juce::StringArray{"New/Sub/Lead.vzrp", folder.getChildFile("Full.vzrp").getFullPathName()})
+    {
+        SCOPED_TRACE(path);
+        const auto result = menu.writePreset(&processor, path);
+        EXPECT_TRUE(result.wasOk()) << result.getErrorMessage();
+    }
+
+    const auto lead = folder.getChildFile("New/Sub/Lead.vzrp");
+    EXPECT_TRUE(lead.loadFileAsString().startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"));
+    StompixZR7714AudioProcessor fresh;
+    EXPECT_EQ(menu.readPreset(&fresh, "New/Sub/Lead.vzrp"), 1);
+    EXPECT_FLOAT_EQ(fresh.getParameter(6), 0.125f);
+
+    // The last write is selected, ticked and unmarked; the first shows up as a sub-menu tree.
+    EXPECT_EQ(menu.getSelectedFilePath(), "Full.vzrp");
+    EXPECT_EQ(menu.getText(), "Full");
+    menu.writePreset(&processor, "New/Sub/Lead.vzrp");
+    const auto entries = describeMenu(menu.getRootMenu());
+    const auto* sub = findEntry(findEntry(entries, "New")->children, "Sub");
+    ASSERT_NE(sub, nullptr);
+    EXPECT_TRUE(findEntry(sub->children, "Lead.vzrp")->isTicked);
+    EXPECT_EQ(menu.getSelectedFilePath(), "New/Sub/Lead.vzrp");
+}
+
+TEST_F(PresetMenu, AFailedWriteKeepsTheOldFileTheSelectionAndTheMark)
+{
+    // A name that fits the file system, but whose temporary sibling ("<name>_temp...") does not.
+    const auto longName = juce::String::repeatedString("n", 245) + ".vzrp";
+    const auto existing = folder.getChildFile(longName);
+    {
+        juce::FileOutputStream out(existing); // not through a temporary file, which cannot exist
+        ASSERT_TRUE(out.openedOk() && out.writeText("old contents", false, false, nullptr));
+    }
+    writeTextFile(folder.getChildFile("Plain.file"));
+    folder.getChildFile("Folder.vzrp").createDirectory();
+    menu.setPresetHasChanged();
+    const auto before = folder.findChildFiles(juce::File::findFilesAndDirectories, true);
+
+    for (const auto& path :
+         juce::StringArray{longName, juce::String::repeatedString("m", 245) + ".vzrp",
+                           "Plain.file/Inner.vzrp", "Folder.vzrp", "../Outside.vzrp",
+                           "/tmp/Outside.vzrp", "../" + folder.getFileName() + "-old/New.vzrp"})
+    {
+        SCOPED_TRACE(path);
+        const auto result = menu.writePreset(&processor, path);
+        EXPECT_TRUE(result.failed());
+        EXPECT_TRUE(result.getErrorMessage().startsWith("Couldn't save the preset!"));
+    }
+    EXPECT_TRUE(menu.writePreset(nullptr, "Fine.vzrp").failed());
+
+    EXPECT_EQ(existing.loadFileAsString(), "old contents");
+    EXPECT_EQ(folder.findChildFiles(juce::File::findFilesAndDirectories, true).size(),
+              before.size())
+        << "no empty or temporary file left behind";
+    EXPECT_FALSE(folder.getParentDirectory().getChildFile("Outside.vzrp").exists());
+    EXPECT_FALSE(juce::File("/tmp/Outside.vzrp").exists());
+    EXPECT_FALSE(folder.getSiblingFile(folder.getFileName() + "-old").exists());
+    EXPECT_EQ(menu.getSelectedFilePath(), "Init.vzrp");
+    EXPECT_EQ(menu.getText(), "Init*");
+}

@@ -1,0 +1,321 @@
+#include "VelmorPresetSaving.h"
+#include "DialogTestSupport.h"
+#include "MenuTreeSupport.h"
+#include "StompixZR7714AudioProcessor.h"
+#include "TemporaryHome.h"
+#include "VelmorAlertComponent.h"
+#include "VelmorOverwriteComponent.h"
+#include "VelmorPresetBrowser.h"
+#include "VelmorPresetMenu.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+class HostDisplayCounter final : public juce::AudioProcessorListener
+{
+public:
+    void audioProcessorParameterChanged(juce::AudioProcessor*, int, float) override {}
+    void audioProcessorChanged(juce::AudioProcessor*, const ChangeDetails&) override { ++updates; }
+    int updates = 0;
+};
+
+// The editor's side of saving: the processor, the preset menu over the preset folder, the
+// save-as browser and the editor's overwrite question, over an editor-sized window.
+class PresetSaving : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        folder.deleteRecursively();
+        processor.setParameter(4, 0.25f); // depth
+        ASSERT_TRUE(folder.getChildFile("Sub").createDirectory());
+        ASSERT_TRUE(processor.writePreset(true).writeTo(folder.getChildFile("Init.vzrp")));
+        ASSERT_TRUE(processor.writePreset(true).writeTo(folder.getChildFile("Sub/Lead.vzrp")));
+        processor.setParameter(4, 0.75f);
+        processor.addListener(&hostDisplay);
+
+        menu.setDirectoryPath(folder.getFullPathName());
+        menu.setFileExtension("*.vzrp");
+        menu.setSelectedFilePath("Init.vzrp");
+        menu.setPresetHasChanged();
+
+        for (juce::Component* dialog : std::initializer_list<juce::Component*>{&browser, &question})
+        {
+            host.addChildComponent(dialog);
+            dialog->setBounds(0, 0, 325, 454);
+        }
+        browser.needChangeParentModal(false);
+        question.needChangeParentModal(false);
+    }
+
+    void TearDown() override
+    {
+        processor.removeListener(&hostDisplay);
+        folder.deleteRecursively();
+        folder.getSiblingFile(folder.getFileName() + "-old").deleteRecursively();
+    }
+
+    juce::String& slotPath()
+    {
+        auto& slot = processor.getCurrentProgramSlot();
+        return slot.presetPath[static_cast<size_t>(slot.activeChannelIndex())];
+    }
+
+    // The depth stored in a preset file, as a fresh processor reads it.
+    static float depthIn(const juce::File& file)
+    {
+        StompixZR7714AudioProcessor reader;
+        reader.readPreset(juce::XmlDocument::parse(file), true);
+        return reader.getParameter(4);
+    }
+
+    void typeName(const juce::String& name)
+    {
+        fileBrowserIn(browser).setFileName(name);
+        browser.timerCallback();
+    }
+
+    static juce::String titleOf(const juce::Component& box)
+    {
+        return dynamic_cast<juce::Label*>(childNamed(box, "titleText_"))->getText();
+    }
+
+    const juce::File folder = presetFolderInTemporaryHome();
+    StompixZR7714AudioProcessor processor;
+    HostDisplayCounter hostDisplay;
+    VelmorPresetMenu menu{"presetMenu_"};
+    EditorSizedHost host;
+    VelmorPresetBrowser browser{"savePresetBrowser_", "Save", folder, "*.vzrp", 5, 1, 5, 3, 8,
+                                &processor,           &menu};
+    VelmorOverwriteComponent question{"overwritePresetComponent_", &processor, &menu};
+    juce::Component& browserQuestion = *childNamed(browser, "overwriteComponent_");
+    juce::Component& browserFailureBox = *childNamed(browser, "alertComponent_");
+};
+} // namespace
+
+TEST_F(PresetSaving, TheQuestionNamesThePresetRelativeToTheFolder)
+{
+    EXPECT_EQ(velmor::overwriteQuestion(folder.getChildFile("Sub/Lead.vzrp"), folder),
+              "Are you sure you want to overwrite this preset?\n\n\"Sub/Lead.vzrp\"");
+}
+
+TEST_F(PresetSaving, OverwriteOkWritesRecordsAndClosesOnlyTheQuestion)
+{
+    question.targetFile = folder.getChildFile("Sub/Lead.vzrp");
+    question.show(2, 1);
+    question.okButtonClicked();
+    EXPECT_FLOAT_EQ(depthIn(folder.getChildFile("Sub/Lead.vzrp")), 0.75f);
+    EXPECT_EQ(slotPath(), "Sub/Lead.vzrp");
+    EXPECT_EQ(hostDisplay.updates, 1);
+    EXPECT_EQ(menu.getText(), "Lead") << "selected and unmarked";
+    EXPECT_FALSE(question.isVisible());
+}
+
+TEST_F(PresetSaving, OverwriteCancelOrNothingToWriteWithOnlyCloses)
+{
+    question.targetFile = folder.getChildFile("Init.vzrp");
+    question.show(2, 1);
+    question.cancelButtonClicked();
+
+    VelmorOverwriteComponent orphan("orphan_", nullptr, &menu);
+    host.addChildComponent(orphan);
+    orphan.targetFile = folder.getChildFile("Init.vzrp");
+    orphan.show(2, 1);
+    orphan.okButtonClicked();
+
+    EXPECT_FALSE(question.isVisible() || orphan.isVisible());
+    EXPECT_FLOAT_EQ(depthIn(folder.getChildFile("Init.vzrp")), 0.25f);
+    EXPECT_EQ(slotPath(), "Init.vzrp");
+    EXPECT_EQ(hostDisplay.updates, 0);
+}
+
+TEST_F(PresetSaving, AFailedOverwriteKeepsTheQuestionTheFileAndTheSlot)
+{
+    // The target's temporary sibling cannot be made: its name is too long for the file system.
+    const auto target = folder.getChildFile(juce::String::repeatedString("n", 245) + ".vzrp");
+    {
+        juce::FileOutputStream out(target);
+        ASSERT_TRUE(out.openedOk() && out.writeText("old", false, false, nullptr));
+    }
+    question.targetFile = target;
+    question.show(2, 1);
+    question.okButtonClicked();
+
+    auto& failureBox = *childNamed(question, "alertComponent_");
+    EXPECT_TRUE(isUpAndModal(failureBox));
+    EXPECT_TRUE(titleOf(failureBox).startsWith("Couldn't save the preset!"));
+    EXPECT_TRUE(question.isVisible());
+    EXPECT_EQ(target.loadFileAsString(), "old");
+    EXPECT_EQ(slotPath(), "Init.vzrp");
+    EXPECT_EQ(hostDisplay.updates, 0);
+
+    buttonNamed(failureBox, "OK").triggerClick();
+    dispatchPendingMessages();
+    EXPECT_TRUE(isUpAndModal(question)) << "back to the question";
+}
+
+TEST_F(PresetSaving, SaveAsAddsTheExtensionOnceAndClosesTheBrowser)
+{
+    for (const auto& [typed, saved] : std::vector<std::pair<juce::String, juce::String>>{
+             {"Pad", "Pad.vzrp"}, {"Keys.vzrp", "Keys.vzrp"}, {"Loud.VZRP", "Loud.VZRP.vzrp"}})
+    {
+        SCOPED_TRACE(typed);
+        browser.show();
+        typeName(typed);
+        ASSERT_TRUE(buttonNamed(browser, "OK").isEnabled());
+        browser.okButtonClicked();
+
+        EXPECT_FLOAT_EQ(depthIn(folder.getChildFile(saved)), 0.75f);
+        EXPECT_EQ(slotPath(), saved);
+        EXPECT_EQ(menu.getSelectedFilePath(), saved);
+        EXPECT_FALSE(browser.isVisible() || browser.isCurrentlyModal(false));
+        EXPECT_FALSE(browser.isTimerRunning());
+    }
+    EXPECT_EQ(hostDisplay.updates, 3);
+    EXPECT_FALSE(folder.getChildFile("Keys.vzrp.vzrp").exists());
+}
+
+TEST_F(PresetSaving, SaveAsIntoASubFolderRecordsTheRelativePath)
+{
+    browser.show();
+    fileBrowserIn(browser).setRoot(folder.getChildFile("Sub"));
+    typeName("Bass");
+    browser.okButtonClicked();
+    EXPECT_TRUE(folder.getChildFile("Sub/Bass.vzrp").existsAsFile());
+    EXPECT_EQ(slotPath(), "Sub/Bass.vzrp");
+}
+
+TEST_F(PresetSaving, SaveAsOverAnExistingPresetAsksFirst)
+{
+    browser.show();
+    fileBrowserIn(browser).setRoot(folder.getChildFile("Sub"));
+    typeName("Lead");
+    browser.okButtonClicked();
+
+    // The browser stays up under the question, which holds the modal state.
+    EXPECT_TRUE(isUpAndModal(browserQuestion));
+    EXPECT_TRUE(browser.isVisible());
+    EXPECT_FALSE(browser.isCurrentlyModal(false));
+    EXPECT_EQ(titleOf(browserQuestion),
+              velmor::overwriteQuestion(folder.getChildFile("Sub/Lead.vzrp"), folder));
+    EXPECT_FLOAT_EQ(depthIn(folder.getChildFile("Sub/Lead.vzrp")), 0.25f);
+
+    // Cancel: nothing written, the browser is modal again.
+    buttonNamed(browserQuestion, "CANCEL").triggerClick();
+    dispatchPendingMessages();
+    EXPECT_TRUE(isUpAndModal(browser));
+    EXPECT_FLOAT_EQ(depthIn(folder.getChildFile("Sub/Lead.vzrp")), 0.25f);
+    EXPECT_EQ(slotPath(), "Init.vzrp");
+
+    // OK: written, recorded, host told, question and browser closed.
+    browser.okButtonClicked();
+    const int updatesBefore = hostDisplay.updates;
+    buttonNamed(browserQuestion, "OK").triggerClick();
+    dispatchPendingMessages();
+    EXPECT_FLOAT_EQ(depthIn(folder.getChildFile("Sub/Lead.vzrp")), 0.75f);
+    EXPECT_EQ(slotPath(), "Sub/Lead.vzrp");
+    EXPECT_EQ(hostDisplay.updates, updatesBefore + 1);
+    EXPECT_FALSE(browserQuestion.isVisible() || browser.isVisible());
+    EXPECT_FALSE(browser.isCurrentlyModal(false) || browser.isTimerRunning());
+}
+
+TEST_F(PresetSaving, SaveAsRefusesEverythingButAFileNameInsideTheFolder)
+{
+    const auto sibling = folder.getSiblingFile(folder.getFileName() + "-old");
+    sibling.createDirectory();
+    browser.show();
+    auto& fileBrowser = fileBrowserIn(browser);
+
+    struct Case
+    {
+        juce::File shown;
+        juce::String typed;
+        bool okEnabled, newFolderEnabled;
+    };
+    for (const auto& [shown, typed, okEnabled, newFolderEnabled] :
+         std::vector<Case>{{folder, "", false, true},                         // the bare folder
+                           {folder.getChildFile("Sub"), "", false, true},     // a bare sub-folder
+                           {folder.getParentDirectory(), "Up", false, false}, // above the folder
+                           {sibling, "Old", false, false}, // a sibling sharing the name
+                           {folder, "../Up", false, false},
+                           {folder, "/tmp/Abs", false, false}})
+    {
+        SCOPED_TRACE(shown.getFullPathName() + " + " + typed);
+        fileBrowser.setRoot(shown);
+        typeName(typed);
+        EXPECT_EQ(buttonNamed(browser, "OK").isEnabled(), okEnabled);
+        EXPECT_EQ(buttonNamed(browser, "New Folder").isEnabled(), newFolderEnabled);
+
+        browser.savePreset();
+        EXPECT_TRUE(isUpAndModal(browser));
+        EXPECT_FALSE(browserQuestion.isVisible() || browserFailureBox.isVisible());
+    }
+    EXPECT_TRUE(sibling.findChildFiles(juce::File::findFiles, false).isEmpty());
+    EXPECT_FALSE(folder.getSiblingFile("Up.vzrp").exists());
+    EXPECT_FALSE(juce::File("/tmp/Abs.vzrp").exists());
+    EXPECT_EQ(slotPath(), "Init.vzrp");
+    browser.hide();
+}
+
+TEST_F(PresetSaving, AFailedSaveAsKeepsTheBrowserUpAndSaysWhy)
+{
+    folder.getChildFile("Taken.vzrp").createDirectory(); // a folder where the file would go
+    for (const auto& name : juce::StringArray{"Taken", juce::String::repeatedString("n", 245)})
+    {
+        SCOPED_TRACE(name.substring(0, 10));
+        browser.show();
+        typeName(name);
+        browser.savePreset();
+
+        EXPECT_TRUE(isUpAndModal(browserFailureBox));
+        EXPECT_TRUE(titleOf(browserFailureBox).startsWith("Couldn't save the preset!"));
+        EXPECT_TRUE(browser.isVisible());
+        buttonNamed(browserFailureBox, "OK").triggerClick();
+        dispatchPendingMessages();
+        EXPECT_TRUE(isUpAndModal(browser));
+        browser.hide();
+    }
+    EXPECT_FALSE(folder.getChildFile(juce::String::repeatedString("n", 245) + ".vzrp").exists());
+    EXPECT_EQ(slotPath(), "Init.vzrp");
+    EXPECT_EQ(menu.getText(), "Init*");
+}
+
+TEST_F(PresetSaving, AnInvalidModeBrowserNeverComesUp)
+{
+    VelmorPresetBrowser broken("broken_", "Save", folder, "*.vzrp", 9, 1, 5, 3, 8, &processor,
+                               &menu);
+    host.addChildComponent(broken);
+    broken.show();
+    broken.timerCallback();
+    broken.okButtonClicked();
+    broken.savePreset();
+    EXPECT_FALSE(broken.isVisible() || broken.isCurrentlyModal(false));
+}
+
+TEST_F(PresetSaving, SnapshotsOfTheSaveAsBrowserAndTheMessageBox)
+{
+    writeTextFile(folder.getChildFile("Sub/Deep/x.vzrp"));
+    browser.show();
+    typeName("My Preset");
+    dispatchPendingMessages();
+    juce::Thread::sleep(200); // the framework browser lists the folder on its own thread
+    dispatchPendingMessages();
+    const auto browserPng = writeSnapshot(host, "save-as-browser.png");
+    browser.hide();
+
+    VelmorAlertComponent box("alert_", 1, 1, 3);
+    host.addChildComponent(box);
+    box.setBounds(0, 0, 325, 454);
+    box.setTitle("\"Sub/Lead.vzrp\"\nwas made using a newer version of Stompix ZR7714.");
+    box.show(2, 1);
+    const auto boxPng = writeSnapshot(host, "message-box.png");
+    box.hide();
+
+    for (const auto& png : {browserPng, boxPng})
+    {
+        const auto image = juce::ImageFileFormat::loadFrom(png);
+        EXPECT_EQ(image.getWidth(), 325);
+        EXPECT_EQ(image.getHeight(), 454);
+    }
+}
