@@ -15,11 +15,14 @@ cmake --build "$build_dir" --parallel "$jobs"
 ctest --test-dir "$build_dir" --output-on-failure --parallel "$jobs"
 
 # The SDK layers read chunks, texts and records a host hands over: their suites also run under
-# the sanitizers.
+# the sanitizers, and so does the whole life of the AAX module in the test host (which builds
+# the framework and the processor with the sanitizers too).
 asan_dir="${ASAN_BUILD_DIR:-build-asan}"
 cmake -S . -B "$asan_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DSTOMPIX_SANITIZE=ON -DSTOMPIX_BUILD_BENCH=OFF
-cmake --build "$asan_dir" --parallel "$jobs" --target stompix_aax_tests stompix_vst2sdk_tests
-ctest --test-dir "$asan_dir" --output-on-failure -R '^(stompix_aax_tests|stompix_vst2sdk_tests)$'
+cmake --build "$asan_dir" --parallel "$jobs" \
+    --target stompix_aax_tests stompix_aax_plugin_tests stompix_vst2sdk_tests
+ctest --test-dir "$asan_dir" --output-on-failure \
+    -R '^(stompix_aax_tests|stompix_aax_plugin_tests|stompix_vst2sdk_tests)$'
 
 # The processor reads state chunks and preset files: with clang, its suite runs under the
 # address and undefined-behaviour sanitizers, and the state-chunk fuzzer (libFuzzer) runs for a

@@ -11,13 +11,26 @@ using AAX_CTypeID = uint32_t;
 using AAX_CPropertyValue = int32_t;
 
 // A property of a property map. The host defines the numbers; the layer passes them through.
+// The plug-in describes each of its components with these.
 enum AAX_EProperty : int32_t
 {
-    AAX_eProperty_NoID = 0
+    AAX_eProperty_NoID = 0,
+    AAX_eProperty_ManufacturerID = 10,
+    AAX_eProperty_ProductID = 11,
+    AAX_eProperty_PlugInID_Native = 12,
+    AAX_eProperty_InputStemFormat = 20,
+    AAX_eProperty_OutputStemFormat = 21,
+    AAX_eProperty_CanBypass = 30
 };
 
 // Control-display flags of a parameter, for the host.
 using AAX_EParameterOrientation = int32_t;
+
+// Where a value update comes from; the layer does not look at it.
+enum AAX_EUpdateSource : int32_t
+{
+    AAX_eUpdateSource_Unspecified = 0
+};
 
 enum AAX_EParameterType : int32_t
 {
@@ -31,6 +44,33 @@ enum AAX_ETracePriorityHost : int32_t
     AAX_eTracePriorityHost_None = 0,
     AAX_eTracePriorityHost_Normal = 0x08000000
 };
+
+// The channel layout of an audio stream.
+enum AAX_EStemFormat : int32_t
+{
+    AAX_eStemFormat_None = 0,
+    AAX_eStemFormat_Mono = 1,
+    AAX_eStemFormat_Stereo = 2
+};
+
+// A point and a rectangle of the plug-in's view, in pixels.
+struct AAX_Point
+{
+    float vert;
+    float horz;
+};
+
+struct AAX_Rect
+{
+    float top;
+    float left;
+    float height;
+    float width;
+};
+
+// Records the host hands over that the layer only passes on.
+struct AAX_SHybridRenderInfo;
+struct AAX_CMidiPacket;
 
 // Names one plug-in: maker, product and plug-in type.
 struct AAX_SPlugInIdentifierTriad

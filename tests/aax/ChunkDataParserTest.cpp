@@ -1,3 +1,5 @@
+#include "ChunkBuffer.h"
+
 #include "AAX_CChunkDataParser.h"
 #include "AAX_Errors.h"
 
@@ -12,55 +14,8 @@
 
 namespace
 {
-constexpr std::size_t headerSize = offsetof(AAX_SPlugInChunk, fData);
-
-std::string WithoutSpaces(const std::string& hex)
-{
-    std::string compact;
-    for (char c : hex)
-        if (c != ' ')
-            compact += c;
-    return compact;
-}
-
-// A chunk as the host hands it over: the header and then exactly the data bytes, allocated to
-// the byte so that AddressSanitizer reports any read past the data.
-class ChunkBuffer
-{
-public:
-    explicit ChunkBuffer(std::size_t dataBytes) : bytes(headerSize + dataBytes)
-    {
-        chunk()->fSize = static_cast<int32_t>(dataBytes);
-    }
-
-    static ChunkBuffer Holding(const std::string& hex)
-    {
-        const std::string compact = WithoutSpaces(hex);
-        ChunkBuffer buffer(compact.size() / 2);
-        for (std::size_t i = 0; i < compact.size() / 2; ++i)
-            buffer.bytes[headerSize + i] =
-                static_cast<unsigned char>(std::stoul(compact.substr(2 * i, 2), nullptr, 16));
-        return buffer;
-    }
-
-    AAX_SPlugInChunk* chunk() { return reinterpret_cast<AAX_SPlugInChunk*>(bytes.data()); }
-
-    std::string DataHex()
-    {
-        std::string hex;
-        char byte[3];
-        for (int32_t i = 0; i < chunk()->fSize; ++i)
-        {
-            std::snprintf(byte, sizeof byte, "%02X",
-                          bytes[headerSize + static_cast<std::size_t>(i)]);
-            hex += byte;
-        }
-        return hex;
-    }
-
-private:
-    std::vector<unsigned char> bytes;
-};
+using aaxhost::ChunkBuffer;
+using aaxhost::WithoutSpaces;
 
 std::string Written(const AAX_CChunkDataParser& parser)
 {

@@ -1,3 +1,4 @@
+#include "HostOffers.h"
 #include "TestHost.h"
 
 #include "AAX_CHostServices.h"
@@ -11,7 +12,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <string>
 #include <vector>
 
@@ -24,40 +24,8 @@ using Kind = AutomationEvent::Kind;
 
 constexpr auto someProperty = static_cast<AAX_EProperty>(25);
 
-// What the host gives up: interfaces or component classes withheld, or no host at all.
-struct HostOffer
-{
-    const char* description;
-    std::vector<acfUID> withheld;
-    bool noHost;
-};
-
-class ProxiesOn : public ::testing::TestWithParam<HostOffer>
-{
-protected:
-    void SetUp() override
-    {
-        for (const acfUID& identifier : GetParam().withheld)
-            host.grants().withhold(identifier);
-    }
-
-    IACFUnknown* hostUnknown() { return GetParam().noHost ? nullptr : host.unknown(); }
-    bool grants(const acfUID& identifier) const
-    {
-        if (GetParam().noHost)
-            return false;
-        for (const acfUID& withheld : GetParam().withheld)
-            if (withheld == identifier)
-                return false;
-        return true;
-    }
-    bool factoryMakes(const acfUID& clsid) const
-    {
-        return grants(IID_IACFComponentFactory) && grants(clsid);
-    }
-
-    aaxhost::TestHost host;
-};
+using aaxtest::HostOffer;
+using aaxtest::ProxiesOn;
 
 TEST_P(ProxiesOn, PropertyMapForwardsWhatTheHostGrants)
 {
@@ -154,14 +122,7 @@ INSTANTIATE_TEST_SUITE_P(
         HostOffer{"version 1 only", {IID_IAAXPropertyMapV2, IID_IAAXHostServicesV2}, false},
         HostOffer{"no version 1", {IID_IAAXPropertyMapV1, IID_IAAXHostServicesV1}, false},
         HostOffer{"no automation", {IID_IAAXAutomationDelegateV1}, false}),
-    [](const auto& test)
-    {
-        std::string name;
-        for (const char* c = test.param.description; *c != '\0'; ++c)
-            if (std::isalnum(static_cast<unsigned char>(*c)))
-                name += *c;
-        return name;
-    });
+    aaxtest::OfferName);
 
 class ProcessHostServices : public ::testing::Test
 {

@@ -2,6 +2,7 @@
 
 #include "ACF/acfresult.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace aaxhost
@@ -21,11 +22,21 @@ void HostObjectBase::offer(const acfIID& iid, void* interfacePointer, HostObject
     offers.push_back({iid, interfacePointer, &owner});
 }
 
+void HostObjectBase::forward(const acfIID& iid, IACFUnknown* target)
+{
+    forwards.erase(std::remove_if(forwards.begin(), forwards.end(),
+                                  [&](const Forward& entry) { return entry.iid == iid; }),
+                   forwards.end());
+    if (target != nullptr)
+        forwards.push_back({iid, target});
+}
+
 ACFRESULT HostObjectBase::answerQuery(const acfIID& iid, void** out)
 {
     if (out == nullptr)
         return ACF_E_NULLPOINTER;
     *out = nullptr;
+    askedFor.push_back(iid);
     if (!grants->isGranted(iid))
         return ACF_E_NOINTERFACE;
 
@@ -37,6 +48,11 @@ ACFRESULT HostObjectBase::answerQuery(const acfIID& iid, void** out)
             offered.owner->addReference();
             return ACF_OK;
         }
+    }
+    for (const Forward& forwarded : forwards)
+    {
+        if (forwarded.iid == iid)
+            return forwarded.target->QueryInterface(iid, out);
     }
     return ACF_E_NOINTERFACE;
 }

@@ -29,6 +29,8 @@ public:
     // Releases made while the object held no reference.
     uint32_t overReleases() const { return extraReleases; }
     bool balanced() const { return referenceCount == 0 && extraReleases == 0; }
+    // Every interface asked for, in order, whether or not it was given.
+    const std::vector<acfIID>& queries() const { return askedFor; }
 
     // Answers a query through the object's offered interfaces (null and an error when the
     // interface is not offered or withheld), adding a reference for the caller.
@@ -45,8 +47,17 @@ protected:
     // references (the host's unknown answers for its automation delegate).
     void offer(const acfIID& iid, void* interfacePointer);
     void offer(const acfIID& iid, void* interfacePointer, HostObjectBase& owner);
+    // Answers queries for an interface by asking another object, one of the plug-in's, which
+    // counts its own references; null stops answering.
+    void forward(const acfIID& iid, IACFUnknown* target);
 
 private:
+    struct Forward
+    {
+        acfIID iid;
+        IACFUnknown* target;
+    };
+
     struct Offer
     {
         acfIID iid;
@@ -57,6 +68,8 @@ private:
     std::string objectName;
     std::shared_ptr<HostGrants> grants;
     std::vector<Offer> offers;
+    std::vector<Forward> forwards;
+    std::vector<acfIID> askedFor;
     uint32_t referenceCount = 0;
     uint32_t addRefs = 0;
     uint32_t releases = 0;

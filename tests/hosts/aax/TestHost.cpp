@@ -31,6 +31,53 @@ TestHost::TestHost() : HostObject("host", std::make_shared<HostGrants>())
         });
     addComponentClass(AAXCompID_HostServices,
                       [this] { return static_cast<IACFUnknown*>(services); });
+    addComponentClass(
+        AAXCompID_AAXCollection,
+        [this]
+        {
+            auto& collection =
+                make<HostCollection>("collection " + std::to_string(madeCollections.size() + 1));
+            madeCollections.push_back(&collection);
+            return static_cast<IACFUnknown*>(static_cast<AAX_IACFCollection*>(&collection));
+        });
+    addComponentClass(AAXCompID_AAXEffectDescriptor,
+                      [this]
+                      {
+                          auto& descriptor = make<HostEffectDescriptor>(
+                              "effect descriptor " +
+                              std::to_string(madeEffectDescriptors.size() + 1));
+                          madeEffectDescriptors.push_back(&descriptor);
+                          return static_cast<IACFUnknown*>(&descriptor);
+                      });
+    addComponentClass(AAXCompID_AAXComponentDescriptor,
+                      [this]
+                      {
+                          auto& descriptor = make<HostComponentDescriptor>(
+                              "component descriptor " +
+                              std::to_string(madeComponentDescriptors.size() + 1));
+                          madeComponentDescriptors.push_back(&descriptor);
+                          return static_cast<IACFUnknown*>(&descriptor);
+                      });
+}
+
+template <class Object> Object& TestHost::make(const std::string& name)
+{
+    return adopt(std::make_unique<Object>(name, grantsForNewObject()));
+}
+
+InstanceHost& TestHost::newInstance()
+{
+    const std::string name = "instance " + std::to_string(++instances);
+    auto& automation = adopt(std::make_unique<RecordingAutomationDelegate>(grantsForNewObject()));
+    auto& controller = make<HostController>(name + " controller");
+    auto& transport = make<HostTransport>(name + " transport");
+    return adopt(std::make_unique<InstanceHost>(name, grantsForNewObject(), automation, controller,
+                                                transport));
+}
+
+HostViewContainer& TestHost::newViewContainer()
+{
+    return make<HostViewContainer>("view container " + std::to_string(++viewContainers));
 }
 
 TestHost::~TestHost() = default;

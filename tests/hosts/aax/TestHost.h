@@ -1,6 +1,11 @@
 #pragma once
 
+#include "HostCollection.h"
+#include "HostComponentDescriptor.h"
+#include "HostEffectDescriptor.h"
 #include "HostObject.h"
+#include "HostViewContainer.h"
+#include "InstanceHost.h"
 #include "PropertyMapStore.h"
 #include "RecordingAutomationDelegate.h"
 #include "RecordingHostServices.h"
@@ -16,8 +21,10 @@
 namespace aaxhost
 {
 // An AAX host for tests. Its unknown, handed to the plug-in, is the host's component factory
-// and answers for the automation delegate. The factory makes property maps (a new store each
-// time) and the host services (one object for the process). Every interface and component
+// and answers for the automation delegate. The factory makes property maps, collections, effect
+// and component descriptors (a new recording object each time) and the host services (one
+// object for the process). Each plug-in instance gets its own unknown, controller, transport and
+// automation delegate (newInstance), and each view its container. Every interface and component
 // class can be withheld through grants(), and every host object counts its references:
 // unbalancedObjects() names those the plug-in still holds or released too often.
 class TestHost final : public HostObject<IACFComponentFactory>
@@ -38,6 +45,19 @@ public:
     const RecordingHostServices& hostServices() const { return *services; }
     // The property maps made so far, in order.
     const std::vector<PropertyMapStore*>& propertyMaps() const { return maps; }
+    // What registrations described, in the order the plug-in had them made.
+    const std::vector<HostCollection*>& collections() const { return madeCollections; }
+    const std::vector<HostEffectDescriptor*>& effectDescriptors() const
+    {
+        return madeEffectDescriptors;
+    }
+    const std::vector<HostComponentDescriptor*>& componentDescriptors() const
+    {
+        return madeComponentDescriptors;
+    }
+    // A new instance's unknown, with its own controller, transport and automation delegate.
+    InstanceHost& newInstance();
+    HostViewContainer& newViewContainer();
     // Component classes asked for, in order, whether or not they were made.
     const std::vector<acfCLSID>& componentRequests() const { return requests; }
 
@@ -67,7 +87,14 @@ private:
     std::vector<std::unique_ptr<HostObjectBase>> objects;
     RecordingAutomationDelegate* automationDelegate;
     RecordingHostServices* services;
+    template <class Object> Object& make(const std::string& name);
+
     std::vector<PropertyMapStore*> maps;
+    std::vector<HostCollection*> madeCollections;
+    std::vector<HostEffectDescriptor*> madeEffectDescriptors;
+    std::vector<HostComponentDescriptor*> madeComponentDescriptors;
+    int instances = 0;
+    int viewContainers = 0;
     std::vector<std::pair<acfCLSID, ComponentMaker>> componentClasses;
     std::vector<acfCLSID> requests;
 };
