@@ -8,13 +8,18 @@ constexpr float beats[TempoDivision::count] = {
 };
 } // namespace
 
-float TempoDivision::beatsPerCycle(float rateSync)
+int TempoDivision::stepFor(float rateSync)
 {
     if (rateSync <= 0.0f)
-        return beats[0];
+        return 0;
     // k / 18.0f is the float nearest to k/18: both operands are exact and division rounds once.
     for (int step = 1; step < count - 1; ++step)
         if (rateSync <= static_cast<float>(step) / 18.0f)
-            return beats[step];
-    return beats[count - 1];
+            return step;
+    return count - 1;
+}
+
+float TempoDivision::beatsPerCycle(float rateSync)
+{
+    return beats[stepFor(rateSync)];
 }

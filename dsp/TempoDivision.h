@@ -5,8 +5,11 @@ namespace TempoDivision
 {
 constexpr int count = 19;
 
-// Beats per LFO cycle for a normalised RateSync value: step k covers (k-1)/18 < value <= k/18,
+// The step (0 to 18) a normalised RateSync value selects: step k covers (k-1)/18 < value <= k/18,
 // values at or below 0 take the first step and anything else, NaN included, the last one.
-// The triplet steps keep their rounded decimal values.
+int stepFor(float rateSync);
+
+// Beats per LFO cycle of the step a RateSync value selects. The triplet steps keep their rounded
+// decimal values.
 float beatsPerCycle(float rateSync);
 } // namespace TempoDivision

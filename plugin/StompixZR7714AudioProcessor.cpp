@@ -1,6 +1,7 @@
 #include "StompixZR7714AudioProcessor.h"
 
 #include "PluginIdentity.h"
+#include "StompixZR7714AudioProcessorEditor.h"
 
 #include <cmath>
 #include <limits>
@@ -54,12 +55,12 @@ bool StompixZR7714AudioProcessor::producesMidi() const
 
 juce::AudioProcessorEditor* StompixZR7714AudioProcessor::createEditor()
 {
-    return nullptr;
+    return new StompixZR7714AudioProcessorEditor(this);
 }
 
 bool StompixZR7714AudioProcessor::hasEditor() const
 {
-    return false;
+    return true;
 }
 
 const juce::String StompixZR7714AudioProcessor::getInputChannelName(int channelIndex) const

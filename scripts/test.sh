@@ -24,6 +24,13 @@ cmake --build "$asan_dir" --parallel "$jobs" \
 ctest --test-dir "$asan_dir" --output-on-failure \
     -R '^(stompix_aax_tests|stompix_aax_plugin_tests|stompix_vst2sdk_tests)$'
 
+# The GUI suite once more in a Debug build, where the framework's assertions are live, on a real
+# X server (Xvfb): the suite fails on any assertion of the framework.
+debug_dir="${DEBUG_BUILD_DIR:-build-debug}"
+cmake -S . -B "$debug_dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSTOMPIX_BUILD_BENCH=OFF
+cmake --build "$debug_dir" --parallel "$jobs" --target stompix_gui_tests
+xvfb-run -a "$debug_dir/tests/gui/stompix_gui_tests" --gtest_color=no
+
 # The processor reads state chunks and preset files: with clang, its suite runs under the
 # address and undefined-behaviour sanitizers, and the state-chunk fuzzer (libFuzzer) runs for a
 # bounded time (FUZZ_SECONDS, default 60), in a build folder of their own.

@@ -1,3 +1,4 @@
+#include "HostRun.h"
 #include "StompixZR7714AudioProcessor.h"
 #include "WavFiles.h"
 
@@ -7,35 +8,6 @@
 
 namespace
 {
-// The bundle folder "Stompix ZR7714.vst3" around the built shared object.
-juce::File pluginBundle()
-{
-    return juce::File(STOMPIX_VST3_BINARY_DIR).getParentDirectory().getParentDirectory();
-}
-
-struct HostRun
-{
-    int exitCode = -1;
-    juce::String output;
-};
-
-HostRun runHost(const juce::StringArray& options)
-{
-    juce::StringArray command{STOMPIX_HOST_PATH, pluginBundle().getFullPathName()};
-    command.addArray(options);
-
-    juce::ChildProcess process;
-    HostRun run;
-
-    if (!process.start(command, juce::ChildProcess::wantStdOut | juce::ChildProcess::wantStdErr))
-        return run;
-
-    run.output = process.readAllProcessOutput();
-    process.waitForProcessToFinish(60000);
-    run.exitCode = (int)process.getExitCode();
-    return run;
-}
-
 // The lines of a listing that start with `kind`, split at tabs.
 std::vector<juce::StringArray> linesOf(const juce::String& listing, const juce::String& kind)
 {

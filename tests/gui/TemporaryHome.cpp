@@ -1,5 +1,7 @@
 #include "TemporaryHome.h"
 
+#include "BareXServer.h"
+
 #include <juce_events/juce_events.h>
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -29,6 +31,12 @@ public:
         ASSERT_TRUE(
             juce::File::getSpecialLocation(juce::File::userMusicDirectory).isAChildOf(home));
 
+        // Without a display given the framework would try ":0", which may be somebody else's
+        // server: the suite then runs headless, with a display number no server can have.
+        if (juce::SystemStats::getEnvironmentVariable("DISPLAY", {}).isEmpty())
+            ::setenv("DISPLAY", ":-1", 1);
+        // Under Xvfb (the Debug run): real windows on a server without a window manager.
+        BareXServer::internWindowManagerAtoms();
         juceGui = std::make_unique<juce::ScopedJuceInitialiser_GUI>();
     }
 

@@ -1,6 +1,9 @@
 // stompix-host: loads a VST3 plug-in as a DAW does, lists its parameters and programs, renders a
-// WAV file or a built-in test signal through it, and saves and restores its state.
+// WAV file or a built-in test signal through it, saves and restores its state, and drives its
+// editor in a real window.
 
+#include "BareXServer.h"
+#include "EditorSnapshot.h"
 #include "HostOptions.h"
 #include "HostedPlugin.h"
 #include "TestSignal.h"
@@ -60,6 +63,10 @@ int run(const HostOptions& options)
     if (options.list)
         std::cout << plugin->describe();
 
+    if (options.editorSnapshot != juce::File())
+        if (const int result = runEditorSnapshot(*plugin, options.editorSnapshot); result != 0)
+            return result;
+
     if (options.output != juce::File())
     {
         if (input.getNumSamples() == 0)
@@ -109,6 +116,10 @@ int main(int argc, char* argv[])
         std::cerr << "stompix-host: " << error << "\n" << getHostUsage();
         return 1;
     }
+
+    // Before the framework opens its own connection to the X server.
+    if (options.editorSnapshot != juce::File())
+        BareXServer::internWindowManagerAtoms();
 
     const juce::ScopedJuceInitialiser_GUI framework;
     return run(options);

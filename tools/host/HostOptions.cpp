@@ -78,6 +78,12 @@ bool parseHostOptions(const juce::StringArray& arguments, HostOptions& options, 
                 return false;
             options.saveState = path();
         }
+        else if (argument == "--editor-snapshot")
+        {
+            if (!needValue())
+                return false;
+            options.editorSnapshot = path();
+        }
         else if (argument == "--rate")
         {
             if (!needValue())
@@ -172,5 +178,8 @@ juce::String getHostUsage()
            "  --block N                  block size (default 512)\n"
            "  --tempo BPM                host tempo (default 120)\n"
            "  --channels IN:OUT          bus layout, 2:2, 1:2 or 1:1 (default 2:2)\n"
-           "  --save-state FILE          save the plug-in's state to FILE last\n";
+           "  --save-state FILE          save the plug-in's state to FILE last\n"
+           "  --editor-snapshot FILE.png open the editor on the X display, drag the depth knob,\n"
+           "                             press the footswitch and open the file menu with real\n"
+           "                             mouse events (xdotool), and save a screenshot\n";
 }

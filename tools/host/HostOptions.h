@@ -21,6 +21,7 @@ struct HostOptions
     juce::File output; // rendered WAV (32-bit float); nothing is rendered when empty
     juce::File loadState;
     juce::File saveState;
+    juce::File editorSnapshot; // a PNG of the editor driven by real mouse events (needs X)
     double sampleRate = 0.0; // 0: the input file's rate, or 48000 for the test signal
     int blockSize = 512;
     double tempo = 120.0;

@@ -1,0 +1,74 @@
+#include "HostRun.h"
+
+#include <juce_graphics/juce_graphics.h>
+
+#include <StompixZR7714BinImg.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace
+{
+// HOME at a fresh folder while the host runs: the editor reads the preset folder below Music.
+class TemporaryHomeForHost final
+{
+public:
+    TemporaryHomeForHost()
+        : folder(juce::File::getSpecialLocation(juce::File::tempDirectory)
+                     .getNonexistentChildFile("stompix-editor-e2e", "", false)),
+          savedHome(std::getenv("HOME"))
+    {
+        folder.createDirectory();
+        ::setenv("HOME", folder.getFullPathName().toRawUTF8(), 1);
+    }
+
+    ~TemporaryHomeForHost()
+    {
+        ::setenv("HOME", savedHome.toRawUTF8(), 1);
+        folder.deleteRecursively();
+    }
+
+    const juce::File folder;
+
+private:
+    juce::String savedHome;
+};
+
+float brightness(juce::Colour colour)
+{
+    return colour.getPerceivedBrightness();
+}
+} // namespace
+
+// The built VST3 in the host's own window on a real X server (Xvfb, no window manager): real
+// mouse events drag the depth knob, press the footswitch and open the file menu, and the
+// screenshot shows the editor as the server draws it.
+TEST(EditorWindow, TheVst3EditorAnswersRealMouseEventsInARealWindow)
+{
+    const TemporaryHomeForHost home;
+    const auto png = home.folder.getChildFile("editor.png");
+
+    const auto run = runHost({"--editor-snapshot", png.getFullPathName()},
+                             {"xvfb-run", "-a", "-s", "-screen 0 640x480x24"});
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_TRUE(run.output.contains("editor\t325x454")) << run.output;
+    EXPECT_TRUE(run.output.contains("onBypass\t1.000 -> 0.000")) << run.output;
+    EXPECT_TRUE(run.output.contains("fileMenu\topened")) << run.output;
+    const auto depth = run.output.fromFirstOccurrenceOf("depth\t", false, false)
+                           .upToFirstOccurrenceOf("\n", false, false);
+    EXPECT_GT(depth.fromFirstOccurrenceOf("-> ", false, false).getFloatValue(),
+              depth.upToFirstOccurrenceOf(" ->", false, false).getFloatValue())
+        << run.output;
+
+    const auto shot = juce::ImageFileFormat::loadFrom(png);
+    ASSERT_EQ(shot.getBounds(), juce::Rectangle<int>(0, 0, 325, 454));
+    const auto background = juce::ImageFileFormat::loadFrom(
+        StompixZR7714BinImg::bg_phaser_png, (size_t)StompixZR7714BinImg::bg_phaser_pngSize);
+
+    // The product logo lies under an invisible hot spot: there the screen shows the panel.
+    EXPECT_EQ(shot.getPixelAt(70, 410), background.getPixelAt(70, 410).withAlpha((juce::uint8)255));
+    // Below the file button the open menu covers the dark panel with its light background.
+    EXPECT_LT(brightness(background.getPixelAt(150, 45)), 0.3f);
+    EXPECT_GT(brightness(shot.getPixelAt(150, 45)), 0.8f);
+}

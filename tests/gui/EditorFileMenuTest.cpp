@@ -1,0 +1,188 @@
+#include "EditorTestSupport.h"
+
+#include "DialogTestSupport.h"
+#include "MenuTreeSupport.h"
+#include "TemporaryHome.h"
+#include "VelmorOverwriteComponent.h"
+#include "VelmorWebPages.h"
+
+#include <cstdlib>
+
+namespace
+{
+// A stub xdg-open first on PATH: it writes its arguments, one a line, into a file beside it.
+class XdgOpenStub final
+{
+public:
+    XdgOpenStub() : folder(temporaryHome().getChildFile("stub-bin")), savedPath(std::getenv("PATH"))
+    {
+        folder.createDirectory();
+        const auto script = folder.getChildFile("xdg-open");
+        script.replaceWithText(
+            "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.part\" && mv \"$0.part\" \"$0.args\"\n", false,
+            false, "\n");
+        script.setExecutePermission(true);
+        ::setenv("PATH", (folder.getFullPathName() + ":" + savedPath).toRawUTF8(), 1);
+    }
+
+    ~XdgOpenStub()
+    {
+        ::setenv("PATH", savedPath.toRawUTF8(), 1);
+        folder.deleteRecursively();
+    }
+
+    // The arguments of the one call, waited for (the opener runs detached), or "none".
+    juce::String arguments() const
+    {
+        const auto file = folder.getChildFile("xdg-open.args");
+        for (int i = 0; i < 500 && !file.existsAsFile(); ++i)
+            juce::Thread::sleep(10);
+        return file.existsAsFile() ? file.loadFileAsString().trimEnd() : juce::String("none");
+    }
+
+private:
+    juce::File folder;
+    juce::String savedPath;
+};
+
+bool isUp(const juce::Component& dialog)
+{
+    return isUpAndModal(dialog);
+}
+} // namespace
+
+TEST_F(EditorTest, TheFileMenuOffersSavingTheManualAndTheWebSite)
+{
+    std::vector<std::pair<juce::String, int>> entries;
+    for (const auto& node : describeMenu(StompixZR7714AudioProcessorEditor::createFileMenu()))
+        entries.emplace_back(node.text, node.itemId);
+
+    const std::vector<std::pair<juce::String, int>> expected{
+        {"Save Preset", 1},   {"Save Preset As...", 2}, {"", 0}, {"User Manual", 3}, {"", 0},
+        {"Velmor Website", 4}};
+    EXPECT_EQ(entries, expected);
+}
+
+TEST_F(EditorTest, TheFileMenuOpensWithoutBlockingAndAnEditorClosedUnderItIsSafe)
+{
+    // The framework places a menu on a screen: without an X server there is none.
+    if (juce::Desktop::getInstance().getDisplays().displays.isEmpty())
+        GTEST_SKIP() << "needs a display; the test command runs this suite under Xvfb as well";
+
+    openEditor();
+    const int windowsBefore = juce::Desktop::getInstance().getNumComponents();
+    click("fileButton_");
+    EXPECT_EQ(juce::Desktop::getInstance().getNumComponents(), windowsBefore + 1) << "the menu";
+
+    editor.reset(); // as a host closes its window
+    dispatchPendingMessages();
+    EXPECT_FALSE(juce::PopupMenu::dismissAllActiveMenus());
+    EXPECT_EQ(juce::Desktop::getInstance().getNumComponents(), windowsBefore - 1);
+}
+
+TEST_F(EditorTest, ADismissedOrUnknownMenuResultDoesNothing)
+{
+    openEditor();
+    for (const int result : {0, -1, 5})
+        editor->fileMenuResult(result);
+
+    for (const auto* name : {"savePresetBrowser_", "overwritePresetComponent_", "alert_"})
+        EXPECT_FALSE(child(name).isVisible()) << name;
+    EXPECT_FALSE(presetFolder.exists());
+}
+
+TEST_F(EditorTest, SavePresetAsksBeforeWritingOverTheChannelsPreset)
+{
+    writePreset("Sub/Lead.vzrp", 0.2f);
+    slot().presetPath[0] = "Sub/Lead.vzrp";
+    openEditor();
+    processor.setParameter(kDepth, 0.6f);
+
+    editor->fileMenuResult(1);
+    auto& question = dynamic_cast<VelmorOverwriteComponent&>(child("overwritePresetComponent_"));
+    ASSERT_TRUE(isUp(question));
+    EXPECT_EQ(question.targetFile, presetFolder.getChildFile("Sub/Lead.vzrp"));
+    EXPECT_EQ(messageOf(question),
+              "Are you sure you want to overwrite this preset?\n\n\"Sub/Lead.vzrp\"");
+    EXPECT_TRUE(childNamed(question, "CANCEL")->isVisible());
+    EXPECT_FALSE(child("savePresetBrowser_").isVisible());
+
+    buttonNamed(question, "OK").triggerClick();
+    dispatchPendingMessages();
+    StompixZR7714AudioProcessor reader;
+    reader.readPreset(juce::XmlDocument::parse(presetFolder.getChildFile("Sub/Lead.vzrp")), true);
+    EXPECT_EQ(reader.getParameter(kDepth), 0.6f);
+    EXPECT_FALSE(question.isVisible());
+}
+
+TEST_F(EditorTest, SavePresetWithoutSuchAPresetOpensTheSaveAsBrowser)
+{
+    // A path from a host's state that leads out of the folder names no preset to write over.
+    const auto outside = presetFolder.getSiblingFile("Outside.vzrp");
+    ASSERT_TRUE(outside.replaceWithText("keep"));
+
+    for (const auto* path : {"Init.vzrp", "../Outside.vzrp", "/etc/hostname"})
+    {
+        SCOPED_TRACE(path);
+        presetFolder.deleteRecursively();
+        slot().presetPath[0] = path;
+        openEditor();
+
+        editor->fileMenuResult(1);
+        EXPECT_TRUE(presetFolder.isDirectory()) << "made for the browser";
+        EXPECT_TRUE(isUp(child("savePresetBrowser_")));
+        EXPECT_FALSE(child("overwritePresetComponent_").isVisible());
+        editor.reset();
+    }
+    EXPECT_EQ(outside.loadFileAsString(), "keep");
+    outside.deleteFile();
+
+    slot().presetPath[0] = "Init.vzrp";
+    presetFolder.deleteRecursively();
+    openEditor();
+    editor->fileMenuResult(2);
+    EXPECT_TRUE(presetFolder.isDirectory());
+    EXPECT_TRUE(isUp(child("savePresetBrowser_")));
+}
+
+TEST_F(EditorTest, TheUserManualOpensWithTheDesktopsApplicationOrIsReportedMissing)
+{
+    openEditor();
+    const auto manual = StompixZR7714AudioProcessorEditor::getManualFile();
+    ASSERT_TRUE(manual.getFullPathName().endsWith(
+        "Music/Audio Music Apps/Velmor/User Manuals/StompixZR7714 Manual.pdf"));
+
+    editor->fileMenuResult(3);
+    auto& alert = child("alert_");
+    EXPECT_TRUE(isUp(alert));
+    EXPECT_FALSE(childNamed(alert, "CANCEL")->isVisible());
+    EXPECT_EQ(messageOf(alert),
+              "User manual on: \"" + manual.getFullPathName() + "\" is not available.");
+    buttonNamed(alert, "OK").triggerClick();
+    dispatchPendingMessages();
+
+    // Opened, never run: not even a manual whose file is an executable script.
+    const auto ran = temporaryHome().getChildFile("manual-ran");
+    ASSERT_TRUE(manual.getParentDirectory().createDirectory().wasOk());
+    ASSERT_TRUE(manual.replaceWithText("#!/bin/sh\ntouch '" + ran.getFullPathName() + "'\n", false,
+                                       false, "\n"));
+    ASSERT_TRUE(manual.setExecutePermission(true));
+    {
+        XdgOpenStub xdgOpen;
+        editor->fileMenuResult(3);
+        EXPECT_EQ(xdgOpen.arguments(), manual.getFullPathName());
+    }
+    juce::Thread::sleep(100);
+    EXPECT_FALSE(ran.exists());
+    EXPECT_FALSE(alert.isVisible());
+}
+
+TEST_F(EditorTest, TheWebSiteOpensInTheDesktopsBrowser)
+{
+    openEditor();
+    XdgOpenStub xdgOpen;
+    editor->fileMenuResult(4);
+    EXPECT_EQ(xdgOpen.arguments(), VelmorWebPages::website);
+    EXPECT_TRUE(juce::String(VelmorWebPages::website).startsWith("https://www.velmor.com/"));
+    EXPECT_TRUE(juce::String(VelmorWebPages::downloadPage).startsWith("https://www.velmor.com/"));
+}

@@ -1,0 +1,100 @@
+#include "EditorTestSupport.h"
+
+#include "DialogTestSupport.h"
+#include "VelmorPresetMenu.h"
+#include "VelmorWebPages.h"
+
+TEST_F(EditorTest, APresetIsReselectedOnTheFirstThreeTicksAfterALoad)
+{
+    writePreset("Init.vzrp", 0.5f);
+    openEditor();
+
+    for (int tickNumber = 1; tickNumber <= 4; ++tickNumber)
+    {
+        presetLabel().setText("stale", juce::dontSendNotification);
+        tick();
+        EXPECT_EQ(presetLabel().getText(), tickNumber <= 3 ? "Init" : "stale") << tickNumber;
+    }
+
+    // A host program change is a load, not a change: re-selected again, not marked.
+    processor.setCurrentProgram(3);
+    presetLabel().setText("stale", juce::dontSendNotification);
+    tick();
+    EXPECT_EQ(presetLabel().getText(), "Init");
+}
+
+TEST_F(EditorTest, AChangeMarksThePresetOnceAndTheComparisonMarksADifferentOne)
+{
+    writePreset("Init.vzrp", 0.5f);
+    writePreset("Dark.vzrp", 0.2f);
+    openEditor();
+    tick(4);
+    ASSERT_EQ(presetLabel().getText(), "Init");
+
+    processor.setParameter(kDepth, 0.3f);
+    tick();
+    EXPECT_EQ(presetLabel().getText(), "Init*");
+    processor.setParameter(kDepth, 0.4f);
+    tick();
+    EXPECT_EQ(presetLabel().getText(), "Init*") << "marked once";
+
+    // The channel's preset differs from what plays: each re-selection marks it again.
+    slot().presetPath[0] = "Dark.vzrp";
+    processor.setCurrentProgram(0);
+    tick();
+    EXPECT_EQ(presetLabel().getText(), "Dark*");
+}
+
+TEST_F(EditorTest, StepsAndMenuChoicesLoadThePresetAndNameANewerOne)
+{
+    writePreset("Newer.vzrp", 0.8f);
+    auto newer = juce::XmlDocument::parse(presetFolder.getChildFile("Newer.vzrp"));
+    newer->getChildByName("Properties")->setAttribute("presetVersion", "1.1");
+    ASSERT_TRUE(newer->writeTo(presetFolder.getChildFile("Newer.vzrp")));
+    openEditor();
+    tick(4);
+    lowerFlags();
+
+    click("presetIncButton_");
+    EXPECT_EQ(slot().presetPath[0], "Newer.vzrp");
+    EXPECT_EQ(processor.getParameter(kDepth), 0.8f);
+    EXPECT_EQ(host.displayUpdates, 1);
+    EXPECT_EQ(processor.presetLoaded.load(), 1);
+    EXPECT_EQ(processor.parametersChanged.load(), 1);
+
+    auto& alert = child("alert_");
+    EXPECT_TRUE(isUpAndModal(alert));
+    EXPECT_FALSE(childNamed(alert, "CANCEL")->isVisible());
+    EXPECT_EQ(messageOf(alert),
+              juce::String("\"Newer.vzrp\"\nwas made using a newer version of Stompix ZR7714.\n"
+                           "To use this preset correctly, please install the newest version "
+                           "from: ") +
+                  VelmorWebPages::downloadPage);
+    buttonNamed(alert, "OK").triggerClick();
+    dispatchPendingMessages();
+    EXPECT_FALSE(alert.isVisible());
+
+    // The same through the menu, for a preset of this version: loaded without a word.
+    writePreset("Plain.vzrp", 0.35f);
+    auto& menu = dynamic_cast<VelmorPresetMenu&>(presetLabel());
+    menu.createMenuTree();
+    VelmorOptionMenuTree::Listing listing;
+    listing.filePaths.add(presetFolder.getChildFile("Plain.vzrp").getFullPathName());
+    listing.fileNames.add("Plain");
+    menu.menuResult(1, listing);
+    EXPECT_EQ(slot().presetPath[0], "Plain.vzrp");
+    EXPECT_EQ(processor.getParameter(kDepth), 0.35f);
+    EXPECT_FALSE(alert.isVisible());
+}
+
+TEST_F(EditorTest, SteppingThroughAnEmptyFolderKeepsTheSelection)
+{
+    openEditor();
+    tick();
+    processor.setParameter(kDepth, 0.3f);
+
+    click("presetDecButton_");
+    EXPECT_EQ(slot().presetPath[0], "Init.vzrp");
+    EXPECT_EQ(processor.getParameter(kDepth), 0.3f) << "nothing to read";
+    EXPECT_FALSE(child("alert_").isVisible());
+}
