@@ -18,9 +18,8 @@ TEST_F(PluginTest, RecordDescribesTheStereoEffect)
     EXPECT_EQ(record.uniqueID, 0x567A7237); // 'Vzr7'
     EXPECT_EQ(record.version, 101);
     EXPECT_EQ(record.initialDelay, 0);
-    // The editor bit follows the processor's editor (the editor suite checks it).
-    EXPECT_EQ(record.flags & ~EffectFlags::hasEditor,
-              EffectFlags::canReplacing | EffectFlags::programChunks);
+    EXPECT_EQ(record.flags, EffectFlags::canReplacing | EffectFlags::programChunks |
+                                EffectFlags::hasEditor);
     EXPECT_NE(record.processReplacing, nullptr);
 }
 

@@ -102,7 +102,7 @@ TEST_F(ScannerTest, ArdourFindsTheEffect)
     for (const char* attribute :
          {"id=\"1450865207\"", "name=\"Stompix ZR7714\"", "creator=\"Velmor\"",
           "category=\"Effect\"", "n_inputs=\"2\"", "n_outputs=\"2\"", "is_instrument=\"0\"",
-          "can_process_replace=\"1\""})
+          "can_process_replace=\"1\"", "has_editor=\"1\""})
         EXPECT_NE(info.find(attribute), std::string::npos) << attribute << " in " << info;
 }
 
@@ -123,6 +123,7 @@ TEST_F(ScannerTest, QtractorFindsTheEffect)
     EXPECT_EQ(line[2], "2:2");
     EXPECT_EQ(line[3], "0:0");
     EXPECT_EQ(line[4], "10:0");
+    EXPECT_NE(line[5].str().find("GUI"), std::string::npos) << line[5];
     EXPECT_EQ(line[6], plugin);
     EXPECT_EQ(line[8], "0x567a7237");
 }
