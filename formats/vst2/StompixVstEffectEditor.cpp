@@ -73,6 +73,8 @@ void StompixVstEffect::deleteEditor()
         {
             editorComponent->setVisible(false);
             editorComponent->removeFromDesktop();
+            // The processor forgets its editor before the editor goes.
+            processor.editorBeingDeleted(editorComponent.get());
             editorComponent.reset();
         });
 }

@@ -64,8 +64,20 @@ TEST_F(PluginTest, NamesFitTheHostsBuffers)
         EXPECT_EQ(answer.result, 1) << c.expected;
         EXPECT_EQ(answer.text, c.expected);
         EXPECT_LE(answer.written, c.capacity);
-        EXPECT_EQ(plugin->dispatch(c.opcode, 0, 0, nullptr), 0) << "a null buffer is refused";
     }
+}
+
+TEST_F(PluginTest, MissingTextBuffersAreNeverTouched)
+{
+    for (const std::int32_t opcode :
+         {EffectOpcode::setProgramName, EffectOpcode::getProgramName,
+          EffectOpcode::getParameterLabel, EffectOpcode::getParameterDisplay,
+          EffectOpcode::getParameterName, EffectOpcode::string2parameter,
+          EffectOpcode::getProgramNameIndexed, EffectOpcode::getEffectName,
+          EffectOpcode::getVendorString, EffectOpcode::getProductString, EffectOpcode::canDo})
+        EXPECT_EQ(plugin->dispatch(opcode, 1, 0, nullptr), 0) << "opcode " << opcode;
+
+    EXPECT_EQ(plugin->getParameter(1), 0.0f);
 }
 
 TEST_F(PluginTest, CanDoAnswers)
@@ -88,8 +100,6 @@ TEST_F(PluginTest, CanDoAnswers)
         EXPECT_EQ(plugin->dispatch(EffectOpcode::canDo, 0, 0, const_cast<char*>(c.question)),
                   c.expected)
             << c.question;
-
-    EXPECT_EQ(plugin->dispatch(EffectOpcode::canDo), 0);
 }
 
 TEST_F(PluginTest, ResumeRequestsNoMidi)
