@@ -22,8 +22,8 @@ void setUpArrangement(VstSpeakerArrangement& header, VstSpeakerProperties* speak
                       int numChannels)
 {
     header.numChannels = numChannels;
-    header.type = numChannels == 2 ? SpeakerTypes::arrangementStereo
-                                   : SpeakerTypes::arrangementMono;
+    header.type =
+        numChannels == 2 ? SpeakerTypes::arrangementStereo : SpeakerTypes::arrangementMono;
 
     for (int channel = 0; channel < numChannels; ++channel)
     {
@@ -156,7 +156,8 @@ bool StompixVstEffect::string2parameter(std::int32_t index, const char* text)
     }
     else if (index == kPhaserType)
     {
-        const auto digit = entered.startsWithIgnoreCase("type") ? entered.substring(4).trim() : entered;
+        const auto digit =
+            entered.startsWithIgnoreCase("type") ? entered.substring(4).trim() : entered;
         if (digit != "1" && digit != "2" && digit != "3")
             return false;
         value = (float)(digit.getIntValue() - 1) * 0.5f;
@@ -249,8 +250,8 @@ void StompixVstEffect::updateChannelCounts()
 bool StompixVstEffect::fillPin(std::int32_t index, bool isInput, VstPinProperties* properties)
 {
     const int count = isInput ? effect.numInputs : effect.numOutputs;
-    const auto name = isInput ? processor.getInputChannelName(index)
-                              : processor.getOutputChannelName(index);
+    const auto name =
+        isInput ? processor.getInputChannelName(index) : processor.getOutputChannelName(index);
     const bool pairs = isInput ? processor.isInputChannelStereoPair(index)
                                : processor.isOutputChannelStereoPair(index);
 
@@ -263,8 +264,8 @@ bool StompixVstEffect::fillPin(std::int32_t index, bool isInput, VstPinPropertie
     if (pairs && index % 2 == 0 && index + 1 < count)
         properties->flags |= PinFlags::isStereo;
 
-    properties->arrangementType = count == 2 ? SpeakerTypes::arrangementStereo
-                                             : SpeakerTypes::arrangementMono;
+    properties->arrangementType =
+        count == 2 ? SpeakerTypes::arrangementStereo : SpeakerTypes::arrangementMono;
     return true;
 }
 
@@ -360,11 +361,19 @@ std::int32_t StompixVstEffect::getVendorVersion()
 
 std::int32_t StompixVstEffect::canDo(const char* text)
 {
-    static constexpr const char* yes[] = {"receiveVstTimeInfo", "bypass", "plugAsChannelInsert",
-                                          "plugAsSend",         "mixDryWet", "1in1out",
-                                          "1in2out",            "2in2out"};
-    static constexpr const char* no[] = {PlugCanDos::canDoReceiveVstMidiEvent, "receiveVstEvents",
-                                         "sendVstEvents", "sendVstMidiEvent", "midiProgramNames",
+    static constexpr const char* yes[] = {"receiveVstTimeInfo",
+                                          "bypass",
+                                          "plugAsChannelInsert",
+                                          "plugAsSend",
+                                          "mixDryWet",
+                                          "1in1out",
+                                          "1in2out",
+                                          "2in2out"};
+    static constexpr const char* no[] = {PlugCanDos::canDoReceiveVstMidiEvent,
+                                         "receiveVstEvents",
+                                         "sendVstEvents",
+                                         "sendVstMidiEvent",
+                                         "midiProgramNames",
                                          "offline"};
 
     const auto asked = HostText::read(text, HostTextSizes::incomingText);
@@ -386,8 +395,7 @@ std::int32_t StompixVstEffect::getPlugCategory()
 }
 
 //==============================================================================
-void StompixVstEffect::audioProcessorParameterChanged(juce::AudioProcessor*, int index,
-                                                      float value)
+void StompixVstEffect::audioProcessorParameterChanged(juce::AudioProcessor*, int index, float value)
 {
     callHost(HostOpcode::automate, index, 0, nullptr, value);
 }

@@ -25,8 +25,7 @@ bool routeInputsToOutputs(Sample** inputs, Sample** outputs, std::int32_t numInp
 
     for (std::int32_t channel = 0; channel < numOutputs; ++channel)
     {
-        const Sample* input =
-            inputs != nullptr && channel < numInputs ? inputs[channel] : nullptr;
+        const Sample* input = inputs != nullptr && channel < numInputs ? inputs[channel] : nullptr;
 
         if (input == nullptr)
             std::memset(outputs[channel], 0, bytes);

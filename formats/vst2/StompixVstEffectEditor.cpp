@@ -31,8 +31,8 @@ template <typename Function> void onMessageThread(Function&& function)
 
 std::int16_t clampedPixels(int value)
 {
-    return static_cast<std::int16_t>(juce::jlimit<int>(0, std::numeric_limits<std::int16_t>::max(),
-                                                       value));
+    return static_cast<std::int16_t>(
+        juce::jlimit<int>(0, std::numeric_limits<std::int16_t>::max(), value));
 }
 } // namespace
 

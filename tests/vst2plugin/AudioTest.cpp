@@ -34,7 +34,8 @@ protected:
                                                   int numInputs = 2)
     {
         auto processor = std::make_unique<ReferenceProcessor>(rate, blockSize, tempo, numInputs);
-        setAudibleSettings([&](int index, float value) { (*processor)->setParameter(index, value); });
+        setAudibleSettings([&](int index, float value)
+                           { (*processor)->setParameter(index, value); });
         return processor;
     }
 
@@ -159,6 +160,21 @@ TEST_F(AudioTest, BlocksWithoutAudioAreSkipped)
     // No inputs at all: the outputs hold the processed silence.
     record.processReplacing(&record, nullptr, outputs, 16);
     EXPECT_EQ(left, std::vector<float>(16, 0.0f));
+}
+
+// The record offers 32-bit audio only; a host that sends 64-bit audio anyway hears it unchanged
+// rather than whatever its output buffers held.
+TEST_F(AudioTest, DoublePrecisionAudioPassesThrough)
+{
+    plugin->prepare(44100.0f, blockSize);
+    auto& record = plugin->getRecord();
+    std::vector<double> left(16, 0.25), right(16, -0.5), outLeft(16, 9.0), outRight(16, 9.0);
+    double* inputs[] = {left.data(), right.data()};
+    double* outputs[] = {outLeft.data(), outRight.data()};
+
+    record.processDoubleReplacing(&record, inputs, outputs, 16);
+    EXPECT_EQ(outLeft, left);
+    EXPECT_EQ(outRight, right);
 }
 
 TEST_F(AudioTest, ModelSwitchTimerRunsWithTheEditorClosed)

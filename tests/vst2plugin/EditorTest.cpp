@@ -60,7 +60,8 @@ protected:
 
     void idleFor(PluginInstance& instance, int milliseconds)
     {
-        idleUntil(instance, [] { return false; }, milliseconds);
+        idleUntil(
+            instance, [] { return false; }, milliseconds);
     }
 
     bool showsEditor(const HostWindow& hostWindow) const
@@ -91,8 +92,9 @@ TEST_F(EditorTest, EditorOpensIntoTheHostWindowPaintsAndCloses)
     const auto painted = [&]
     {
         const auto pixels = window->pixels();
-        const auto covered = std::count_if(pixels.begin(), pixels.end(), [](std::uint32_t p)
-                                           { return p != HostWindow::background; });
+        const auto covered =
+            std::count_if(pixels.begin(), pixels.end(),
+                          [](std::uint32_t p) { return p != HostWindow::background; });
         return covered == (long)pixels.size() &&
                std::set<std::uint32_t>(pixels.begin(), pixels.end()).size() > 64;
     };
@@ -151,7 +153,8 @@ TEST_F(EditorTest, InstancesWithOpenEditorsCloseInAnyOrder)
 
     ASSERT_EQ(plugin->dispatch(EffectOpcode::editorOpen, 0, 0, window->handle()), 1);
     ASSERT_EQ(second.dispatch(EffectOpcode::editorOpen, 0, 0, secondWindow.handle()), 1);
-    EXPECT_TRUE(idleUntil(second, [&] { return showsEditor(*window) && showsEditor(secondWindow); }));
+    EXPECT_TRUE(
+        idleUntil(second, [&] { return showsEditor(*window) && showsEditor(secondWindow); }));
 
     // The host ends the first instance with its editor still open.
     EXPECT_EQ(plugin->close(), 1);

@@ -4,8 +4,8 @@
 
 namespace
 {
-constexpr const char* keys[] = {"onBypass", "phaserType", "rate",   "rateSync", "depth",
-                                "feedback", "mix",        "level",  "stereo",   "sync"};
+constexpr const char* keys[] = {"onBypass", "phaserType", "rate",  "rateSync", "depth",
+                                "feedback", "mix",        "level", "stereo",   "sync"};
 
 TEST_F(PluginTest, ParametersShowTheirNamesTextsAndDefaults)
 {
@@ -45,9 +45,9 @@ TEST_F(PluginTest, IndicesOutsideTheParametersChangeNothing)
         plugin->setParameter(index, 0.3f);
         EXPECT_EQ(plugin->getParameter(index), 0.0f);
         EXPECT_EQ(plugin->queryText(EffectOpcode::getParameterName, index).text, "");
-        EXPECT_EQ(plugin->dispatch(EffectOpcode::string2parameter, index, 0,
-                                   const_cast<char*>("1.0")),
-                  0);
+        EXPECT_EQ(
+            plugin->dispatch(EffectOpcode::string2parameter, index, 0, const_cast<char*>("1.0")),
+            0);
     }
 
     for (int index = 0; index < 10; ++index)
@@ -64,17 +64,16 @@ TEST_F(PluginTest, TextsEnterValuesAsTheyAreShown)
         std::int64_t accepted;
         float value;
     } cases[] = {
-        {0, "Off", 1, 0.0f},        {0, "on", 1, 1.0f},      {8, "maybe", 0, 0.0f},
-        {1, "Type 3", 1, 1.0f},     {1, "2", 1, 0.5f},       {1, "Type 4", 0, 0.5f},
-        {2, "2.50", 1, 0.25f},      {6, " 10 ", 1, 1.0f},    {7, "loud", 0, 0.5f},
-        {4, "", 0, 0.5f},
+        {0, "Off", 1, 0.0f},  {0, "on", 1, 1.0f},     {8, "maybe", 0, 0.0f}, {1, "Type 3", 1, 1.0f},
+        {1, "2", 1, 0.5f},    {1, "Type 4", 0, 0.5f}, {2, "2.50", 1, 0.25f}, {6, " 10 ", 1, 1.0f},
+        {7, "loud", 0, 0.5f}, {4, "", 0, 0.5f},
     };
 
     for (const auto& c : cases)
     {
-        EXPECT_EQ(plugin->dispatch(EffectOpcode::string2parameter, c.index, 0,
-                                   const_cast<char*>(c.text)),
-                  c.accepted)
+        EXPECT_EQ(
+            plugin->dispatch(EffectOpcode::string2parameter, c.index, 0, const_cast<char*>(c.text)),
+            c.accepted)
             << c.text;
         EXPECT_FLOAT_EQ(plugin->getParameter(c.index), c.value) << c.text;
     }

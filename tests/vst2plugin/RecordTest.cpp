@@ -18,8 +18,8 @@ TEST_F(PluginTest, RecordDescribesTheStereoEffect)
     EXPECT_EQ(record.uniqueID, 0x567A7237); // 'Vzr7'
     EXPECT_EQ(record.version, 101);
     EXPECT_EQ(record.initialDelay, 0);
-    EXPECT_EQ(record.flags, EffectFlags::canReplacing | EffectFlags::programChunks |
-                                EffectFlags::hasEditor);
+    EXPECT_EQ(record.flags,
+              EffectFlags::canReplacing | EffectFlags::programChunks | EffectFlags::hasEditor);
     EXPECT_NE(record.processReplacing, nullptr);
 }
 
@@ -113,7 +113,8 @@ TEST_F(PluginTest, PinsArePairedStereo)
 {
     for (const bool input : {true, false})
     {
-        const auto opcode = input ? EffectOpcode::getInputProperties : EffectOpcode::getOutputProperties;
+        const auto opcode =
+            input ? EffectOpcode::getInputProperties : EffectOpcode::getOutputProperties;
 
         for (const std::int32_t pin : {0, 1})
         {
@@ -121,8 +122,7 @@ TEST_F(PluginTest, PinsArePairedStereo)
             std::memset(&properties, 0x7f, sizeof(properties));
             ASSERT_EQ(plugin->dispatch(opcode, pin, 0, &properties), 1);
             EXPECT_STREQ(properties.label, pin == 0 ? "1" : "2");
-            EXPECT_EQ(properties.flags,
-                      PinFlags::isActive | (pin == 0 ? PinFlags::isStereo : 0));
+            EXPECT_EQ(properties.flags, PinFlags::isActive | (pin == 0 ? PinFlags::isStereo : 0));
             EXPECT_EQ(properties.arrangementType, SpeakerTypes::arrangementStereo);
         }
 

@@ -64,8 +64,7 @@ Channels ReferenceProcessor::process(const Channels& input)
     return output;
 }
 
-Channels processInBlocks(PluginInstance& plugin, const Channels& input, int blockSize,
-                         bool inPlace)
+Channels processInBlocks(PluginInstance& plugin, const Channels& input, int blockSize, bool inPlace)
 {
     const int frames = (int)input.front().size();
     Channels output;

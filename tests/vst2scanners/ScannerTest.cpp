@@ -17,7 +17,8 @@ namespace
 const std::string root = STOMPIX_SCANNER_ROOT;
 const std::string plugin = STOMPIX_VST2_PLUGIN_PATH;
 const std::string ardourScanner = root + "/usr/lib/ardour7/ardour-vst-scanner";
-const std::string qtractorScanner = root + "/usr/lib/x86_64-linux-gnu/qtractor/qtractor_plugin_scan";
+const std::string qtractorScanner =
+    root + "/usr/lib/x86_64-linux-gnu/qtractor/qtractor_plugin_scan";
 constexpr int runs = 20;
 
 std::string shellQuoted(const std::string& text)
@@ -57,10 +58,10 @@ protected:
     // One scanner process: its standard output and how it ended.
     ScanResult run(const std::string& command) const
     {
-        const std::string environment = "export HOME=" + shellQuoted(home) + " LD_LIBRARY_PATH=" +
-                                        shellQuoted(root + "/usr/lib/ardour7:" + root +
-                                               "/usr/lib/x86_64-linux-gnu") +
-                                        " QT_QPA_PLATFORM=offscreen; ";
+        const std::string environment =
+            "export HOME=" + shellQuoted(home) + " LD_LIBRARY_PATH=" +
+            shellQuoted(root + "/usr/lib/ardour7:" + root + "/usr/lib/x86_64-linux-gnu") +
+            " QT_QPA_PLATFORM=offscreen; ";
         ScanResult result;
         FILE* pipe = popen((environment + command + " 2>/dev/null").c_str(), "r");
         if (pipe == nullptr)
@@ -77,7 +78,10 @@ protected:
         return result;
     }
 
-    ScanResult runArdour() const { return run(shellQuoted(ardourScanner) + " -f -v " + shellQuoted(plugin)); }
+    ScanResult runArdour() const
+    {
+        return run(shellQuoted(ardourScanner) + " -f -v " + shellQuoted(plugin));
+    }
 
     ScanResult runQtractor() const
     {

@@ -58,8 +58,8 @@ std::vector<HostWindow::Child> HostWindow::children() const
     {
         XWindowAttributes attributes;
         if (XGetWindowAttributes(asDisplay(display), list[i], &attributes) != 0)
-            found.push_back({list[i], attributes.map_state == IsViewable, attributes.width,
-                             attributes.height});
+            found.push_back(
+                {list[i], attributes.map_state == IsViewable, attributes.width, attributes.height});
     }
 
     if (list != nullptr)

@@ -4,8 +4,8 @@
 
 #include <csignal>
 #include <cstdlib>
-#include <sys/prctl.h>
 #include <string>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -15,13 +15,13 @@ namespace
 // them up without creating them; a host's desktop always has them.
 void internWindowManagerAtoms(Display* display)
 {
-    const char* names[] = {"WM_PROTOCOLS",       "WM_TAKE_FOCUS",
-                           "WM_DELETE_WINDOW",   "_NET_WM_PING",
-                           "WM_CHANGE_STATE",    "WM_STATE",
+    const char* names[] = {"WM_PROTOCOLS",        "WM_TAKE_FOCUS",
+                           "WM_DELETE_WINDOW",    "_NET_WM_PING",
+                           "WM_CHANGE_STATE",     "WM_STATE",
                            "_NET_WM_WINDOW_TYPE", "_NET_WM_WINDOW_TYPE_NORMAL",
-                           "_NET_WM_STATE",      "_NET_WM_STATE_HIDDEN",
-                           "_NET_FRAME_EXTENTS", "_NET_WORKAREA",
-                           "_MOTIF_WM_HINTS",    "_NET_WM_ALLOWED_ACTIONS"};
+                           "_NET_WM_STATE",       "_NET_WM_STATE_HIDDEN",
+                           "_NET_FRAME_EXTENTS",  "_NET_WORKAREA",
+                           "_MOTIF_WM_HINTS",     "_NET_WM_ALLOWED_ACTIONS"};
     for (const char* name : names)
         XInternAtom(display, name, False);
 }
@@ -36,8 +36,9 @@ XvfbDisplay::XvfbDisplay()
     // Xvfb picks a free display and writes its number to the descriptor we hand it. Without
     // -noreset it would reset, atoms and all, whenever its last client leaves.
     const std::string descriptor = std::to_string(pipeEnds[1]);
-    const char* arguments[] = {"Xvfb", "-displayfd", descriptor.c_str(), "-screen",  "0",
-                               "1024x768x24", "-nolisten", "tcp", "-noreset", nullptr};
+    const char* arguments[] = {"Xvfb",     "-displayfd",  descriptor.c_str(), "-screen",
+                               "0",        "1024x768x24", "-nolisten",        "tcp",
+                               "-noreset", nullptr};
 
     server = fork();
     if (server == 0)
