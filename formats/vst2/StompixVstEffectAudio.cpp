@@ -91,6 +91,9 @@ void StompixVstEffect::processReplacing(float** inputs, float** outputs, std::in
         return;
     }
 
+    // The host may switch to offline rendering between blocks.
+    processor.setNonRealtime(getCurrentProcessLevel() == offlineProcessLevel);
+
     juce::AudioBuffer<float> buffer(outputs, numOutputs, frames);
     midiMessages.clear();
 
