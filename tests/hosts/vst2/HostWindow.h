@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+// A host's top-level X11 window for a plug-in editor to embed into, on its own connection to
+// the display, as a Linux VST2 host offers one.
+class HostWindow
+{
+public:
+    HostWindow(int width, int height);
+    ~HostWindow();
+
+    HostWindow(const HostWindow&) = delete;
+    HostWindow& operator=(const HostWindow&) = delete;
+
+    bool isOpen() const { return window != 0; }
+
+    // What opcode 14 takes: the window's X11 id as a pointer.
+    void* handle() const;
+
+    // The child windows currently inside it, and whether each is mapped and viewable.
+    struct Child
+    {
+        unsigned long window;
+        bool viewable;
+        int width;
+        int height;
+    };
+    std::vector<Child> children() const;
+
+    // The window's pixels as 0xRRGGBB, row by row.
+    std::vector<std::uint32_t> pixels() const;
+
+    static constexpr std::uint32_t background = 0xFF00FF;
+
+private:
+    void* display = nullptr;
+    unsigned long window = 0;
+    int width;
+    int height;
+};

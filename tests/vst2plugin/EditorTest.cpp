@@ -1,0 +1,167 @@
+#include "Vst2PluginSupport.h"
+
+#include "HostWindow.h"
+#include "XvfbDisplay.h"
+
+#include <Opcodes.h>
+
+#include <chrono>
+#include <functional>
+#include <set>
+#include <thread>
+
+namespace
+{
+constexpr int editorWidth = 325;
+constexpr int editorHeight = 454;
+constexpr int blockSize = 512;
+
+// The X server for the editors, started before any plug-in instance exists in the process.
+XvfbDisplay* display = nullptr;
+
+class DisplayEnvironment final : public ::testing::Environment
+{
+public:
+    void SetUp() override { display = &server; }
+
+private:
+    XvfbDisplay server;
+};
+
+const auto* const displayEnvironment =
+    ::testing::AddGlobalTestEnvironment(new DisplayEnvironment());
+
+class EditorTest : public PluginTest
+{
+protected:
+    void SetUp() override
+    {
+        if (display == nullptr || !display->isRunning())
+            GTEST_SKIP() << "no Xvfb";
+        PluginTest::SetUp();
+        window = std::make_unique<HostWindow>(editorWidth, editorHeight);
+        ASSERT_TRUE(window->isOpen());
+    }
+
+    // The host's idle calls while its editor window is up, about a hundred a second, until the
+    // condition holds or the time runs out.
+    bool idleUntil(PluginInstance& instance, const std::function<bool()>& condition,
+                   int milliseconds = 3000)
+    {
+        for (int waited = 0; waited < milliseconds; waited += 10)
+        {
+            instance.dispatch(EffectOpcode::editorIdle);
+            if (condition())
+                return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        return condition();
+    }
+
+    void idleFor(PluginInstance& instance, int milliseconds)
+    {
+        idleUntil(
+            instance, [] { return false; }, milliseconds);
+    }
+
+    bool showsEditor(const HostWindow& hostWindow) const
+    {
+        for (const auto& child : hostWindow.children())
+            if (child.viewable && child.width == editorWidth && child.height == editorHeight)
+                return true;
+        return false;
+    }
+
+    std::unique_ptr<HostWindow> window;
+};
+
+TEST_F(EditorTest, EditorOpensIntoTheHostWindowPaintsAndCloses)
+{
+    EditorRect* rect = nullptr;
+    ASSERT_EQ(plugin->dispatch(EffectOpcode::editorGetRect, 0, 0, &rect), 1);
+    ASSERT_NE(rect, nullptr);
+    EXPECT_EQ(rect->top, 0);
+    EXPECT_EQ(rect->left, 0);
+    EXPECT_EQ(rect->bottom, editorHeight);
+    EXPECT_EQ(rect->right, editorWidth);
+
+    ASSERT_EQ(plugin->dispatch(EffectOpcode::editorOpen, 0, 0, window->handle()), 1);
+    ASSERT_TRUE(idleUntil(*plugin, [&] { return showsEditor(*window); }));
+
+    // Painted: the artwork covers the host's background, in many colours.
+    const auto painted = [&]
+    {
+        const auto pixels = window->pixels();
+        const auto covered =
+            std::count_if(pixels.begin(), pixels.end(),
+                          [](std::uint32_t p) { return p != HostWindow::background; });
+        return covered == (long)pixels.size() &&
+               std::set<std::uint32_t>(pixels.begin(), pixels.end()).size() > 64;
+    };
+    EXPECT_TRUE(idleUntil(*plugin, painted));
+
+    plugin->dispatch(EffectOpcode::editorClose);
+    EXPECT_TRUE(idleUntil(*plugin, [&] { return window->children().empty(); }));
+
+    // And again: a host opens and closes the editor as often as the user likes.
+    ASSERT_EQ(plugin->dispatch(EffectOpcode::editorOpen, 0, 0, window->handle()), 1);
+    EXPECT_TRUE(idleUntil(*plugin, [&] { return showsEditor(*window); }));
+    plugin->dispatch(EffectOpcode::editorClose);
+}
+
+TEST_F(EditorTest, WithoutAWindowThereIsNoEditor)
+{
+    EXPECT_EQ(plugin->dispatch(EffectOpcode::editorOpen, 0, 0, nullptr), 0);
+    EXPECT_EQ(plugin->dispatch(EffectOpcode::editorGetRect, 0, 0, nullptr), 0);
+    plugin->dispatch(EffectOpcode::editorIdle);
+    plugin->dispatch(EffectOpcode::editorClose);
+    idleFor(*plugin, 100);
+    EXPECT_TRUE(window->children().empty());
+}
+
+TEST_F(EditorTest, TimersRunWhileTheEditorIsOpenAndAfterItCloses)
+{
+    const Channels input = noise(2, 4 * blockSize);
+    plugin->prepare(44100.0f, blockSize);
+    ReferenceProcessor reference(44100.0, blockSize, 120.0);
+    reference.prepare();
+
+    const auto switchModel = [&](float phaserType, bool editorOpen)
+    {
+        plugin->setParameter(kPhaserType, phaserType);
+        if (editorOpen)
+            idleFor(*plugin, 300); // the timer fires inside the host's idle calls
+        else
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+
+        reference->setParameter(kPhaserType, phaserType);
+        reference->timerCallback();
+        EXPECT_EQ(processInBlocks(*plugin, input, blockSize), reference.process(input))
+            << "phaserType " << phaserType << (editorOpen ? " with" : " without") << " editor";
+    };
+
+    ASSERT_EQ(plugin->dispatch(EffectOpcode::editorOpen, 0, 0, window->handle()), 1);
+    switchModel(0.5f, true);
+    plugin->dispatch(EffectOpcode::editorClose);
+    switchModel(1.0f, false);
+}
+
+TEST_F(EditorTest, InstancesWithOpenEditorsCloseInAnyOrder)
+{
+    PluginInstance second(pluginModule(), host);
+    HostWindow secondWindow(editorWidth, editorHeight);
+
+    ASSERT_EQ(plugin->dispatch(EffectOpcode::editorOpen, 0, 0, window->handle()), 1);
+    ASSERT_EQ(second.dispatch(EffectOpcode::editorOpen, 0, 0, secondWindow.handle()), 1);
+    EXPECT_TRUE(
+        idleUntil(second, [&] { return showsEditor(*window) && showsEditor(secondWindow); }));
+
+    // The host ends the first instance with its editor still open.
+    EXPECT_EQ(plugin->close(), 1);
+    EXPECT_TRUE(idleUntil(second, [&] { return window->children().empty(); }));
+    EXPECT_TRUE(showsEditor(secondWindow));
+
+    second.dispatch(EffectOpcode::editorClose);
+    EXPECT_TRUE(idleUntil(second, [&] { return secondWindow.children().empty(); }));
+}
+} // namespace
