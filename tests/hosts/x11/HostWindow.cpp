@@ -12,7 +12,8 @@ Display* asDisplay(void* display)
 
 } // namespace
 
-HostWindow::HostWindow(int windowWidth, int windowHeight) : width(windowWidth), height(windowHeight)
+HostWindow::HostWindow(int windowWidth, int windowHeight, int left)
+    : width(windowWidth), height(windowHeight)
 {
     Display* connection = XOpenDisplay(nullptr);
     if (connection == nullptr)
@@ -20,7 +21,7 @@ HostWindow::HostWindow(int windowWidth, int windowHeight) : width(windowWidth), 
     display = connection;
 
     const int screen = DefaultScreen(connection);
-    window = XCreateSimpleWindow(connection, RootWindow(connection, screen), 0, 0,
+    window = XCreateSimpleWindow(connection, RootWindow(connection, screen), left, 0,
                                  static_cast<unsigned>(width), static_cast<unsigned>(height), 0, 0,
                                  background);
     XMapWindow(connection, window);

@@ -4,11 +4,12 @@
 #include <vector>
 
 // A host's top-level X11 window for a plug-in editor to embed into, on its own connection to
-// the display, as a Linux VST2 host offers one.
+// the display, as a Linux host offers one.
 class HostWindow
 {
 public:
-    HostWindow(int width, int height);
+    // At (left, 0) on the screen: windows that overlap hide each other's pixels.
+    explicit HostWindow(int width, int height, int left = 0);
     ~HostWindow();
 
     HostWindow(const HostWindow&) = delete;
@@ -16,7 +17,8 @@ public:
 
     bool isOpen() const { return window != 0; }
 
-    // What opcode 14 takes: the window's X11 id as a pointer.
+    // What the host hands the plug-in as its editor's parent: the window's X11 id as a pointer
+    // (VST2 opcode 14, the native view of an AAX view container).
     void* handle() const;
 
     // The child windows currently inside it, and whether each is mapped and viewable.
