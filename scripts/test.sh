@@ -31,17 +31,23 @@ ctest --test-dir "$asan_dir" --output-on-failure \
 # the keyboard focus): the message box and about panel suites.
 debug_dir="${DEBUG_BUILD_DIR:-build-debug}"
 cmake -S . -B "$debug_dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSTOMPIX_BUILD_BENCH=OFF
-cmake --build "$debug_dir" --parallel "$jobs" --target stompix_gui_tests stompix_vst2_plugin_tests
+cmake --build "$debug_dir" --parallel "$jobs" --target stompix_gui_tests stompix_vst2_plugin_tests \
+    stompix_aax_plugin_tests
 xvfb-run -a "$debug_dir/tests/gui/stompix_gui_tests" --gtest_color=no \
     --gtest_filter='-AlertOwner.*:Owners/AlertHandOver.*:EditorWithAboutPanel.*'
-# The VST2 module's suite brings its own Xvfb; the framework inside the module reports its
-# assertions on the error stream, and any of them fails the run.
-vst2_log="$debug_dir/vst2-plugin-tests.log"
-"$debug_dir/tests/vst2plugin/stompix_vst2_plugin_tests" --gtest_color=no 2>&1 | tee "$vst2_log"
-if grep -q "JUCE Assertion failure" "$vst2_log"; then
-    echo "test: the VST2 module hit framework assertions" >&2
-    exit 1
-fi
+# The VST2 and AAX modules' suites bring their own Xvfb; the framework inside each module reports
+# its assertions on the error stream, and any of them fails the run.
+run_failing_on_assertions() {
+    local format="$1" suite="$2"
+    local log="$debug_dir/$format-plugin-tests.log"
+    "$suite" --gtest_color=no 2>&1 | tee "$log"
+    if grep -q "JUCE Assertion failure" "$log"; then
+        echo "test: the $format module hit framework assertions" >&2
+        exit 1
+    fi
+}
+run_failing_on_assertions vst2 "$debug_dir/tests/vst2plugin/stompix_vst2_plugin_tests"
+run_failing_on_assertions aax "$debug_dir/tests/aax_plugin/stompix_aax_plugin_tests"
 
 # The processor reads state chunks and preset files: with clang, its suite runs under the
 # address and undefined-behaviour sanitizers, and the state-chunk fuzzer (libFuzzer) runs for a

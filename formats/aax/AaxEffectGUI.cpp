@@ -7,6 +7,15 @@
 #include "AAX_Errors.h"
 #include "AAX_IViewContainer.h"
 
+namespace
+{
+AAX_Point SizeOf(const juce::Component& component)
+{
+    return AAX_Point{static_cast<float>(component.getHeight()),
+                     static_cast<float>(component.getWidth())};
+}
+} // namespace
+
 AaxEffectGUI::~AaxEffectGUI()
 {
     DeleteEditor();
@@ -36,40 +45,46 @@ void AaxEffectGUI::CreateViewContents()
     if (editor != nullptr)
         return;
     auto* const effect = dynamic_cast<AaxEffectParameters*>(GetEffectParameters());
-    if (effect != nullptr && effect->processor().hasEditor())
-        editor.reset(effect->processor().createEditorIfNeeded());
+    if (effect == nullptr || !effect->processor().hasEditor())
+        return;
+    // A processor has one editor: a second GUI object on the same data model gets none, instead
+    // of a second owner of the first one's.
+    juce::AudioProcessor& processor = effect->processor();
+    if (processor.getActiveEditor() == nullptr)
+        editor.reset(processor.createEditorIfNeeded());
 }
 
 void AaxEffectGUI::CreateViewContainer()
 {
+    // A host may hand a new container without taking the old one away first.
+    DeleteViewContainer();
+
     void* const parent = GetViewContainerPtr();
-    if (editor == nullptr || parent == nullptr ||
+    AAX_IViewContainer* const container = GetViewContainer();
+    if (editor == nullptr || container == nullptr || parent == nullptr ||
         GetViewContainerType() != AAX_eViewContainer_Type_XWindow)
         return;
+
     editor->setOpaque(true);
     editor->addToDesktop(0, parent);
     editor->setVisible(true);
-    if (AAX_IViewContainer* container = GetViewContainer())
-    {
-        AAX_Point size{static_cast<float>(editor->getHeight()),
-                       static_cast<float>(editor->getWidth())};
-        container->SetViewSize(size);
-    }
+    // The view now has the editor's size.
+    AAX_Point size = SizeOf(*editor);
+    container->SetViewSize(size);
 }
 
 void AaxEffectGUI::DeleteViewContainer()
 {
-    if (editor != nullptr && editor->isOnDesktop())
-        editor->removeFromDesktop();
+    if (editor == nullptr || !editor->isOnDesktop())
+        return;
+    editor->setVisible(false);
+    editor->removeFromDesktop();
 }
 
 AAX_Result AaxEffectGUI::GetViewSize(AAX_Point* outViewSize) const
 {
     if (outViewSize != nullptr && editor != nullptr)
-    {
-        outViewSize->horz = static_cast<float>(editor->getWidth());
-        outViewSize->vert = static_cast<float>(editor->getHeight());
-    }
+        *outViewSize = SizeOf(*editor);
     return AAX_SUCCESS;
 }
 
@@ -84,5 +99,7 @@ void AaxEffectGUI::DeleteEditor()
     if (editor == nullptr)
         return;
     DeleteViewContainer();
+    // The processor forgets its editor before the editor goes.
+    editor->processor.editorBeingDeleted(editor.get());
     editor.reset();
 }

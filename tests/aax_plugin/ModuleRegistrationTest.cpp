@@ -90,21 +90,23 @@ TEST_F(ModuleRegistration, AnswersTheOtherEntryPoints)
     EXPECT_EQ(component, nullptr);
 }
 
-// The module's objects count as live until the host releases them; then it may unload.
-TEST_F(ModuleRegistration, AGuiWithoutAnEditorHasNoViewAndTheModuleCountsItsObjects)
+// The GUI knows the editor's size once it is initialised; a container without a window gets no
+// view. The module's objects count as live until the host releases them; then it may unload.
+TEST_F(ModuleRegistration, AGuiWithoutAWindowHasNoViewAndTheModuleCountsItsObjects)
 {
     aaxhost::EffectInstance& instance = newInstance();
     EXPECT_EQ(module.canUnloadNow(host.unknown()), 1);
     ASSERT_EQ(instance.createGui(), AAX_SUCCESS);
     EXPECT_EQ(module.canUnloadNow(host.unknown()), 2);
 
-    aaxhost::HostViewContainer& container = host.newViewContainer();
-    int nativeView = 0;
-    container.setView(AAX_eViewContainer_Type_XWindow, &nativeView);
-    EXPECT_EQ(instance.gui().SetViewContainer(container.unknown()), AAX_SUCCESS);
     AAX_Point size{-1.0f, -1.0f};
     EXPECT_EQ(instance.gui().GetViewSize(&size), AAX_SUCCESS);
-    EXPECT_EQ(size.horz, -1.0f);
+    EXPECT_EQ(size.horz, 325.0f);
+    EXPECT_EQ(size.vert, 454.0f);
+
+    aaxhost::HostViewContainer& container = host.newViewContainer();
+    container.setView(AAX_eViewContainer_Type_XWindow, nullptr);
+    EXPECT_EQ(instance.gui().SetViewContainer(container.unknown()), AAX_SUCCESS);
     EXPECT_TRUE(container.sizes().empty());
     EXPECT_EQ(instance.gui().ParameterUpdated("2"), AAX_SUCCESS);
     instance.idle();

@@ -141,19 +141,25 @@ AAX_Result EffectInstance::createDataModel()
 
 AAX_Result EffectInstance::createGui()
 {
+    guiObject = makeGui();
+    if (guiObject == nullptr)
+        return ACF_E_NOINTERFACE;
+    return guiObject->Initialize(instanceHost->unknown());
+}
+
+AAX_IACFEffectGUI* EffectInstance::makeGui()
+{
     const auto create =
         ProcedureOf<AAX_CCreateEffectGUIProc>(*effectDescriptor, kAAX_ProcPtrID_Create_EffectGUI);
     AAX_IEffectGUI* made = create != nullptr ? create() : nullptr;
     if (made == nullptr)
-        return ACF_E_NOINTERFACE;
+        return nullptr;
 
     void* queried = nullptr;
     if (static_cast<IACFUnknown*>(made)->QueryInterface(IID_IAAXEffectGUIV1, &queried) != ACF_OK)
-        return ACF_E_NOINTERFACE;
-    guiObject = static_cast<AAX_IACFEffectGUI*>(queried);
-
+        return nullptr;
     instanceHost->answerForDataModel(parameters);
-    return guiObject->Initialize(instanceHost->unknown());
+    return static_cast<AAX_IACFEffectGUI*>(queried);
 }
 
 AAX_Result EffectInstance::process(const Channels& input, Channels& output)

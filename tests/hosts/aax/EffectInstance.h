@@ -43,6 +43,10 @@ public:
     bool hasDataModel() const { return parameters != nullptr; }
 
     AAX_Result createGui();
+    // A GUI object made through the registered procedure, for the instance's data model but not
+    // yet initialised (null when none was made): createGui's own, or another one that the
+    // caller initialises with host().unknown(), uninitialises and releases.
+    AAX_IACFEffectGUI* makeGui();
     AAX_IACFEffectGUI& gui() { return *guiObject; }
     bool hasGui() const { return guiObject != nullptr; }
 

@@ -1,0 +1,259 @@
+#include "HostWindow.h"
+#include "LoadedModule.h"
+#include "XvfbDisplay.h"
+
+#include "AAX_Enums.h"
+
+#include <X11/Xlib.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <set>
+#include <thread>
+#include <vector>
+
+namespace
+{
+constexpr int editorWidth = 325;
+constexpr int editorHeight = 454;
+
+// The X server for the editors, started before the module first runs in the process.
+XvfbDisplay* display = nullptr;
+
+class DisplayEnvironment final : public ::testing::Environment
+{
+public:
+    void SetUp() override { display = &server; }
+
+private:
+    XvfbDisplay server;
+};
+
+const auto* const displayEnvironment =
+    ::testing::AddGlobalTestEnvironment(new DisplayEnvironment());
+
+// The top-level windows on screen: an editor that goes there instead of into the host's view
+// adds one.
+std::size_t VisibleTopLevelWindowCount()
+{
+    Display* const connection = XOpenDisplay(nullptr);
+    if (connection == nullptr)
+        return 0;
+    Window root = 0;
+    Window parent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    std::size_t visible = 0;
+    if (XQueryTree(connection, DefaultRootWindow(connection), &root, &parent, &children, &count))
+        for (unsigned int index = 0; index < count; ++index)
+        {
+            XWindowAttributes attributes;
+            if (XGetWindowAttributes(connection, children[index], &attributes) != 0 &&
+                attributes.map_state == IsViewable)
+                ++visible;
+        }
+    if (children != nullptr)
+        XFree(children);
+    XCloseDisplay(connection);
+    return visible;
+}
+
+// The host's view of an instance's editor: a top-level X11 window of the editor's size, and the
+// view containers that hand it to the GUI. The host gives the module no time but the timer
+// wake-ups of its data model and GUI.
+class ModuleEditor : public aaxtest::LoadedModule
+{
+protected:
+    void SetUp() override
+    {
+        if (display == nullptr || !display->isRunning())
+            GTEST_SKIP() << "no Xvfb";
+        LoadedModule::SetUp();
+        window = std::make_unique<HostWindow>(editorWidth, editorHeight);
+        ASSERT_TRUE(window->isOpen());
+    }
+
+    // About a hundred wake-ups a second, until the condition holds or the time runs out.
+    static bool wakeUntil(aaxhost::EffectInstance& instance, const std::function<bool()>& condition,
+                          int milliseconds = 3000)
+    {
+        for (int waited = 0; waited < milliseconds; waited += 10)
+        {
+            instance.idle();
+            if (condition())
+                return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        return condition();
+    }
+
+    static void wakeFor(aaxhost::EffectInstance& instance, int milliseconds)
+    {
+        wakeUntil(
+            instance, [] { return false; }, milliseconds);
+    }
+
+    // A new view container on the host window (or on none), handed to the instance's GUI.
+    aaxhost::HostViewContainer& openView(AAX_IACFEffectGUI& gui, const HostWindow* hostWindow,
+                                         int32_t type = AAX_eViewContainer_Type_XWindow)
+    {
+        aaxhost::HostViewContainer& container = host.newViewContainer();
+        container.setView(type, hostWindow != nullptr ? hostWindow->handle() : nullptr);
+        EXPECT_EQ(gui.SetViewContainer(container.unknown()), AAX_SUCCESS);
+        return container;
+    }
+
+    static bool showsEditor(const HostWindow& hostWindow)
+    {
+        const auto children = hostWindow.children();
+        return std::any_of(children.begin(), children.end(),
+                           [](const HostWindow::Child& child) {
+                               return child.viewable && child.width == editorWidth &&
+                                      child.height == editorHeight;
+                           });
+    }
+
+    // The artwork covers the host's background, in many colours.
+    static bool painted(const HostWindow& hostWindow)
+    {
+        const auto pixels = hostWindow.pixels();
+        return !pixels.empty() &&
+               std::none_of(pixels.begin(), pixels.end(),
+                            [](std::uint32_t pixel) { return pixel == HostWindow::background; }) &&
+               std::set<std::uint32_t>(pixels.begin(), pixels.end()).size() > 64;
+    }
+
+    static bool empty(const HostWindow& hostWindow) { return hostWindow.children().empty(); }
+
+    std::unique_ptr<HostWindow> window;
+};
+
+TEST_F(ModuleEditor, OpensIntoTheHostWindowPaintsClosesAndReopens)
+{
+    aaxhost::EffectInstance& instance = newInstance();
+    ASSERT_EQ(instance.createGui(), AAX_SUCCESS);
+    AAX_Point size{};
+    EXPECT_EQ(instance.gui().GetViewSize(&size), AAX_SUCCESS);
+    EXPECT_EQ(size.horz, editorWidth);
+    EXPECT_EQ(size.vert, editorHeight);
+
+    aaxhost::HostViewContainer& first = openView(instance.gui(), window.get());
+    ASSERT_EQ(first.sizes().size(), 1u);
+    EXPECT_EQ(first.sizes()[0].horz, editorWidth);
+    EXPECT_EQ(first.sizes()[0].vert, editorHeight);
+    ASSERT_TRUE(wakeUntil(instance, [&] { return showsEditor(*window); }));
+    EXPECT_TRUE(wakeUntil(instance, [&] { return painted(*window); }));
+
+    EXPECT_EQ(instance.gui().SetViewContainer(nullptr), AAX_SUCCESS);
+    EXPECT_TRUE(wakeUntil(instance, [&] { return empty(*window); }));
+    EXPECT_TRUE(first.balanced());
+
+    // The host opens the view again, with a container of its own, as often as the user likes;
+    // then it closes the instance with the view still open.
+    aaxhost::HostViewContainer& second = openView(instance.gui(), window.get());
+    EXPECT_EQ(second.sizes().size(), 1u);
+    EXPECT_TRUE(wakeUntil(instance, [&] { return showsEditor(*window) && painted(*window); }));
+    instance.releaseGui();
+    EXPECT_TRUE(second.balanced());
+    EXPECT_TRUE(wakeUntil(instance, [&] { return empty(*window); }));
+}
+
+TEST_F(ModuleEditor, HostChangesShowInTheOpenEditor)
+{
+    aaxhost::EffectInstance& instance = newInstance();
+    ASSERT_EQ(instance.createGui(), AAX_SUCCESS);
+    openView(instance.gui(), window.get());
+    ASSERT_TRUE(wakeUntil(instance, [&] { return painted(*window); }));
+    wakeFor(instance, 200);
+    const auto before = window->pixels();
+
+    // Automation turns the depth knob all the way up; the host tells the GUI.
+    ASSERT_EQ(instance.dataModel().UpdateParameterNormalizedValue("4", 1.0,
+                                                                  AAX_eUpdateSource_Unspecified),
+              AAX_SUCCESS);
+    EXPECT_EQ(instance.gui().ParameterUpdated("4"), AAX_SUCCESS);
+    EXPECT_TRUE(wakeUntil(instance, [&] { return window->pixels() != before; }));
+}
+
+// A container whose native view is no X11 window gets no view: nothing in the host's window,
+// no window of the editor's own on the display, no size asked for.
+TEST_F(ModuleEditor, NoViewWithoutAnX11Window)
+{
+    struct Case
+    {
+        const char* what;
+        int32_t type;
+        bool withWindow;
+    };
+    const Case cases[] = {
+        {"an X11 container without a window", AAX_eViewContainer_Type_XWindow, false},
+        {"a window of no known type", AAX_eViewContainer_Type_NULL, true}};
+    const std::size_t topLevelWindows = VisibleTopLevelWindowCount();
+    for (const Case& tried : cases)
+    {
+        aaxhost::EffectInstance& instance = newInstance();
+        ASSERT_EQ(instance.createGui(), AAX_SUCCESS);
+        aaxhost::HostViewContainer& container =
+            openView(instance.gui(), tried.withWindow ? window.get() : nullptr, tried.type);
+        wakeFor(instance, 200);
+        EXPECT_TRUE(container.sizes().empty()) << tried.what;
+        EXPECT_TRUE(empty(*window)) << tried.what;
+        EXPECT_EQ(VisibleTopLevelWindowCount(), topLevelWindows) << tried.what;
+        instance.releaseGui();
+        EXPECT_TRUE(container.balanced()) << tried.what;
+    }
+}
+
+// A processor has one editor: a second GUI object on the same instance shows none, and the two
+// go in any order without the second deleting the first one's editor.
+TEST_F(ModuleEditor, ASecondGuiOnTheSameInstanceHasNoView)
+{
+    aaxhost::EffectInstance& instance = newInstance();
+    ASSERT_EQ(instance.createGui(), AAX_SUCCESS);
+    AAX_IACFEffectGUI* const second = instance.makeGui();
+    ASSERT_NE(second, nullptr);
+    ASSERT_EQ(second->Initialize(instance.host().unknown()), AAX_SUCCESS);
+
+    AAX_Point size{-1.0f, -1.0f};
+    EXPECT_EQ(second->GetViewSize(&size), AAX_SUCCESS);
+    EXPECT_EQ(size.horz, -1.0f);
+    HostWindow secondWindow(editorWidth, editorHeight, editorWidth + 50);
+    aaxhost::HostViewContainer& container = openView(*second, &secondWindow);
+    openView(instance.gui(), window.get());
+    EXPECT_TRUE(wakeUntil(instance, [&] { return painted(*window); }));
+    EXPECT_TRUE(empty(secondWindow));
+    EXPECT_TRUE(container.sizes().empty());
+
+    instance.releaseGui();
+    EXPECT_TRUE(wakeUntil(instance, [&] { return empty(*window); }));
+    EXPECT_EQ(second->Uninitialize(), AAX_SUCCESS);
+    second->Release();
+    EXPECT_TRUE(container.balanced());
+}
+
+TEST_F(ModuleEditor, InstancesWithOpenViewsCloseInAnyOrder)
+{
+    aaxhost::EffectInstance& first = newInstance();
+    aaxhost::EffectInstance& second = newInstance();
+    ASSERT_EQ(first.createGui(), AAX_SUCCESS);
+    ASSERT_EQ(second.createGui(), AAX_SUCCESS);
+    HostWindow secondWindow(editorWidth, editorHeight, editorWidth + 50);
+    openView(first.gui(), window.get());
+    openView(second.gui(), &secondWindow);
+    EXPECT_TRUE(wakeUntil(second, [&] { return painted(*window) && painted(secondWindow); }));
+
+    // The host ends the first instance with its view still open; the second goes on painting.
+    first.releaseDataModel();
+    EXPECT_TRUE(wakeUntil(second, [&] { return empty(*window); }));
+    const auto before = secondWindow.pixels();
+    ASSERT_EQ(
+        second.dataModel().UpdateParameterNormalizedValue("5", 1.0, AAX_eUpdateSource_Unspecified),
+        AAX_SUCCESS);
+    EXPECT_TRUE(wakeUntil(second, [&] { return secondWindow.pixels() != before; }));
+
+    EXPECT_EQ(second.gui().SetViewContainer(nullptr), AAX_SUCCESS);
+    EXPECT_TRUE(wakeUntil(second, [&] { return empty(secondWindow); }));
+}
+} // namespace
