@@ -1,64 +1,18 @@
+#include "BareXServer.h"
 #include "HostWindow.h"
 #include "LoadedModule.h"
-#include "XvfbDisplay.h"
+#include "XvfbEnvironment.h"
 
 #include "AAX_Enums.h"
 
-#include <X11/Xlib.h>
-
-#include <algorithm>
 #include <chrono>
-#include <cstdint>
 #include <functional>
-#include <set>
 #include <thread>
-#include <vector>
 
 namespace
 {
 constexpr int editorWidth = 325;
 constexpr int editorHeight = 454;
-
-// The X server for the editors, started before the module first runs in the process.
-XvfbDisplay* display = nullptr;
-
-class DisplayEnvironment final : public ::testing::Environment
-{
-public:
-    void SetUp() override { display = &server; }
-
-private:
-    XvfbDisplay server;
-};
-
-const auto* const displayEnvironment =
-    ::testing::AddGlobalTestEnvironment(new DisplayEnvironment());
-
-// The top-level windows on screen: an editor that goes there instead of into the host's view
-// adds one.
-std::size_t VisibleTopLevelWindowCount()
-{
-    Display* const connection = XOpenDisplay(nullptr);
-    if (connection == nullptr)
-        return 0;
-    Window root = 0;
-    Window parent = 0;
-    Window* children = nullptr;
-    unsigned int count = 0;
-    std::size_t visible = 0;
-    if (XQueryTree(connection, DefaultRootWindow(connection), &root, &parent, &children, &count))
-        for (unsigned int index = 0; index < count; ++index)
-        {
-            XWindowAttributes attributes;
-            if (XGetWindowAttributes(connection, children[index], &attributes) != 0 &&
-                attributes.map_state == IsViewable)
-                ++visible;
-        }
-    if (children != nullptr)
-        XFree(children);
-    XCloseDisplay(connection);
-    return visible;
-}
 
 // The host's view of an instance's editor: a top-level X11 window of the editor's size, and the
 // view containers that hand it to the GUI. The host gives the module no time but the timer
@@ -68,7 +22,7 @@ class ModuleEditor : public aaxtest::LoadedModule
 protected:
     void SetUp() override
     {
-        if (display == nullptr || !display->isRunning())
+        if (XvfbEnvironment::display() == nullptr)
             GTEST_SKIP() << "no Xvfb";
         LoadedModule::SetUp();
         window = std::make_unique<HostWindow>(editorWidth, editorHeight);
@@ -107,25 +61,8 @@ protected:
 
     static bool showsEditor(const HostWindow& hostWindow)
     {
-        const auto children = hostWindow.children();
-        return std::any_of(children.begin(), children.end(),
-                           [](const HostWindow::Child& child) {
-                               return child.viewable && child.width == editorWidth &&
-                                      child.height == editorHeight;
-                           });
+        return hostWindow.showsChildOfSize(editorWidth, editorHeight);
     }
-
-    // The artwork covers the host's background, in many colours.
-    static bool painted(const HostWindow& hostWindow)
-    {
-        const auto pixels = hostWindow.pixels();
-        return !pixels.empty() &&
-               std::none_of(pixels.begin(), pixels.end(),
-                            [](std::uint32_t pixel) { return pixel == HostWindow::background; }) &&
-               std::set<std::uint32_t>(pixels.begin(), pixels.end()).size() > 64;
-    }
-
-    static bool empty(const HostWindow& hostWindow) { return hostWindow.children().empty(); }
 
     std::unique_ptr<HostWindow> window;
 };
@@ -144,20 +81,20 @@ TEST_F(ModuleEditor, OpensIntoTheHostWindowPaintsClosesAndReopens)
     EXPECT_EQ(first.sizes()[0].horz, editorWidth);
     EXPECT_EQ(first.sizes()[0].vert, editorHeight);
     ASSERT_TRUE(wakeUntil(instance, [&] { return showsEditor(*window); }));
-    EXPECT_TRUE(wakeUntil(instance, [&] { return painted(*window); }));
+    EXPECT_TRUE(wakeUntil(instance, [&] { return window->isPainted(); }));
 
     EXPECT_EQ(instance.gui().SetViewContainer(nullptr), AAX_SUCCESS);
-    EXPECT_TRUE(wakeUntil(instance, [&] { return empty(*window); }));
+    EXPECT_TRUE(wakeUntil(instance, [&] { return window->children().empty(); }));
     EXPECT_TRUE(first.balanced());
 
     // The host opens the view again, with a container of its own, as often as the user likes;
     // then it closes the instance with the view still open.
     aaxhost::HostViewContainer& second = openView(instance.gui(), window.get());
     EXPECT_EQ(second.sizes().size(), 1u);
-    EXPECT_TRUE(wakeUntil(instance, [&] { return showsEditor(*window) && painted(*window); }));
+    EXPECT_TRUE(wakeUntil(instance, [&] { return showsEditor(*window) && window->isPainted(); }));
     instance.releaseGui();
     EXPECT_TRUE(second.balanced());
-    EXPECT_TRUE(wakeUntil(instance, [&] { return empty(*window); }));
+    EXPECT_TRUE(wakeUntil(instance, [&] { return window->children().empty(); }));
 }
 
 TEST_F(ModuleEditor, HostChangesShowInTheOpenEditor)
@@ -165,7 +102,7 @@ TEST_F(ModuleEditor, HostChangesShowInTheOpenEditor)
     aaxhost::EffectInstance& instance = newInstance();
     ASSERT_EQ(instance.createGui(), AAX_SUCCESS);
     openView(instance.gui(), window.get());
-    ASSERT_TRUE(wakeUntil(instance, [&] { return painted(*window); }));
+    ASSERT_TRUE(wakeUntil(instance, [&] { return window->isPainted(); }));
     wakeFor(instance, 200);
     const auto before = window->pixels();
 
@@ -175,6 +112,23 @@ TEST_F(ModuleEditor, HostChangesShowInTheOpenEditor)
               AAX_SUCCESS);
     EXPECT_EQ(instance.gui().ParameterUpdated("4"), AAX_SUCCESS);
     EXPECT_TRUE(wakeUntil(instance, [&] { return window->pixels() != before; }));
+}
+
+// A host that initialises the GUI again gets a fresh editor: the old one leaves the view and the
+// processor, and the new one opens into the next container.
+TEST_F(ModuleEditor, ASecondInitializeStartsAFreshEditor)
+{
+    aaxhost::EffectInstance& instance = newInstance();
+    ASSERT_EQ(instance.createGui(), AAX_SUCCESS);
+    aaxhost::HostViewContainer& first = openView(instance.gui(), window.get());
+    ASSERT_TRUE(wakeUntil(instance, [&] { return window->isPainted(); }));
+
+    EXPECT_EQ(instance.gui().Initialize(instance.host().unknown()), AAX_SUCCESS);
+    EXPECT_TRUE(wakeUntil(instance, [&] { return window->children().empty(); }));
+    EXPECT_TRUE(first.balanced());
+
+    openView(instance.gui(), window.get());
+    EXPECT_TRUE(wakeUntil(instance, [&] { return showsEditor(*window) && window->isPainted(); }));
 }
 
 // A container whose native view is no X11 window gets no view: nothing in the host's window,
@@ -190,7 +144,7 @@ TEST_F(ModuleEditor, NoViewWithoutAnX11Window)
     const Case cases[] = {
         {"an X11 container without a window", AAX_eViewContainer_Type_XWindow, false},
         {"a window of no known type", AAX_eViewContainer_Type_NULL, true}};
-    const std::size_t topLevelWindows = VisibleTopLevelWindowCount();
+    const int topLevelWindows = BareXServer::countViewableWindows();
     for (const Case& tried : cases)
     {
         aaxhost::EffectInstance& instance = newInstance();
@@ -199,8 +153,8 @@ TEST_F(ModuleEditor, NoViewWithoutAnX11Window)
             openView(instance.gui(), tried.withWindow ? window.get() : nullptr, tried.type);
         wakeFor(instance, 200);
         EXPECT_TRUE(container.sizes().empty()) << tried.what;
-        EXPECT_TRUE(empty(*window)) << tried.what;
-        EXPECT_EQ(VisibleTopLevelWindowCount(), topLevelWindows) << tried.what;
+        EXPECT_TRUE(window->children().empty()) << tried.what;
+        EXPECT_EQ(BareXServer::countViewableWindows(), topLevelWindows) << tried.what;
         instance.releaseGui();
         EXPECT_TRUE(container.balanced()) << tried.what;
     }
@@ -222,12 +176,12 @@ TEST_F(ModuleEditor, ASecondGuiOnTheSameInstanceHasNoView)
     HostWindow secondWindow(editorWidth, editorHeight, editorWidth + 50);
     aaxhost::HostViewContainer& container = openView(*second, &secondWindow);
     openView(instance.gui(), window.get());
-    EXPECT_TRUE(wakeUntil(instance, [&] { return painted(*window); }));
-    EXPECT_TRUE(empty(secondWindow));
+    EXPECT_TRUE(wakeUntil(instance, [&] { return window->isPainted(); }));
+    EXPECT_TRUE(secondWindow.children().empty());
     EXPECT_TRUE(container.sizes().empty());
 
     instance.releaseGui();
-    EXPECT_TRUE(wakeUntil(instance, [&] { return empty(*window); }));
+    EXPECT_TRUE(wakeUntil(instance, [&] { return window->children().empty(); }));
     EXPECT_EQ(second->Uninitialize(), AAX_SUCCESS);
     second->Release();
     EXPECT_TRUE(container.balanced());
@@ -242,11 +196,11 @@ TEST_F(ModuleEditor, InstancesWithOpenViewsCloseInAnyOrder)
     HostWindow secondWindow(editorWidth, editorHeight, editorWidth + 50);
     openView(first.gui(), window.get());
     openView(second.gui(), &secondWindow);
-    EXPECT_TRUE(wakeUntil(second, [&] { return painted(*window) && painted(secondWindow); }));
+    EXPECT_TRUE(wakeUntil(second, [&] { return window->isPainted() && secondWindow.isPainted(); }));
 
     // The host ends the first instance with its view still open; the second goes on painting.
     first.releaseDataModel();
-    EXPECT_TRUE(wakeUntil(second, [&] { return empty(*window); }));
+    EXPECT_TRUE(wakeUntil(second, [&] { return window->children().empty(); }));
     const auto before = secondWindow.pixels();
     ASSERT_EQ(
         second.dataModel().UpdateParameterNormalizedValue("5", 1.0, AAX_eUpdateSource_Unspecified),
@@ -254,6 +208,6 @@ TEST_F(ModuleEditor, InstancesWithOpenViewsCloseInAnyOrder)
     EXPECT_TRUE(wakeUntil(second, [&] { return secondWindow.pixels() != before; }));
 
     EXPECT_EQ(second.gui().SetViewContainer(nullptr), AAX_SUCCESS);
-    EXPECT_TRUE(wakeUntil(second, [&] { return empty(secondWindow); }));
+    EXPECT_TRUE(wakeUntil(second, [&] { return secondWindow.children().empty(); }));
 }
 } // namespace

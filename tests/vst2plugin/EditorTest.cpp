@@ -1,13 +1,12 @@
 #include "Vst2PluginSupport.h"
 
 #include "HostWindow.h"
-#include "XvfbDisplay.h"
+#include "XvfbEnvironment.h"
 
 #include <Opcodes.h>
 
 #include <chrono>
 #include <functional>
-#include <set>
 #include <thread>
 
 namespace
@@ -16,27 +15,12 @@ constexpr int editorWidth = 325;
 constexpr int editorHeight = 454;
 constexpr int blockSize = 512;
 
-// The X server for the editors, started before any plug-in instance exists in the process.
-XvfbDisplay* display = nullptr;
-
-class DisplayEnvironment final : public ::testing::Environment
-{
-public:
-    void SetUp() override { display = &server; }
-
-private:
-    XvfbDisplay server;
-};
-
-const auto* const displayEnvironment =
-    ::testing::AddGlobalTestEnvironment(new DisplayEnvironment());
-
 class EditorTest : public PluginTest
 {
 protected:
     void SetUp() override
     {
-        if (display == nullptr || !display->isRunning())
+        if (XvfbEnvironment::display() == nullptr)
             GTEST_SKIP() << "no Xvfb";
         PluginTest::SetUp();
         window = std::make_unique<HostWindow>(editorWidth, editorHeight);
@@ -66,10 +50,7 @@ protected:
 
     bool showsEditor(const HostWindow& hostWindow) const
     {
-        for (const auto& child : hostWindow.children())
-            if (child.viewable && child.width == editorWidth && child.height == editorHeight)
-                return true;
-        return false;
+        return hostWindow.showsChildOfSize(editorWidth, editorHeight);
     }
 
     std::unique_ptr<HostWindow> window;
@@ -88,17 +69,7 @@ TEST_F(EditorTest, EditorOpensIntoTheHostWindowPaintsAndCloses)
     ASSERT_EQ(plugin->dispatch(EffectOpcode::editorOpen, 0, 0, window->handle()), 1);
     ASSERT_TRUE(idleUntil(*plugin, [&] { return showsEditor(*window); }));
 
-    // Painted: the artwork covers the host's background, in many colours.
-    const auto painted = [&]
-    {
-        const auto pixels = window->pixels();
-        const auto covered =
-            std::count_if(pixels.begin(), pixels.end(),
-                          [](std::uint32_t p) { return p != HostWindow::background; });
-        return covered == (long)pixels.size() &&
-               std::set<std::uint32_t>(pixels.begin(), pixels.end()).size() > 64;
-    };
-    EXPECT_TRUE(idleUntil(*plugin, painted));
+    EXPECT_TRUE(idleUntil(*plugin, [&] { return window->isPainted(); }));
 
     plugin->dispatch(EffectOpcode::editorClose);
     EXPECT_TRUE(idleUntil(*plugin, [&] { return window->children().empty(); }));

@@ -3,6 +3,9 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
+#include <algorithm>
+#include <set>
+
 namespace
 {
 Display* asDisplay(void* display)
@@ -66,6 +69,25 @@ std::vector<HostWindow::Child> HostWindow::children() const
     if (list != nullptr)
         XFree(list);
     return found;
+}
+
+bool HostWindow::showsChildOfSize(int childWidth, int childHeight) const
+{
+    const auto inside = children();
+    return std::any_of(inside.begin(), inside.end(),
+                       [&](const Child& child) {
+                           return child.viewable && child.width == childWidth &&
+                                  child.height == childHeight;
+                       });
+}
+
+bool HostWindow::isPainted() const
+{
+    const auto all = pixels();
+    return !all.empty() &&
+           std::none_of(all.begin(), all.end(),
+                        [](std::uint32_t pixel) { return pixel == background; }) &&
+           std::set<std::uint32_t>(all.begin(), all.end()).size() > 64;
 }
 
 std::vector<std::uint32_t> HostWindow::pixels() const

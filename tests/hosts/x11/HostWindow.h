@@ -30,6 +30,12 @@ public:
         int height;
     };
     std::vector<Child> children() const;
+    // Whether a viewable child of that size is inside: an editor on show.
+    bool showsChildOfSize(int childWidth, int childHeight) const;
+
+    // Every pixel covered, none of the background left, in more than 64 colours: an editor's
+    // artwork has painted the window.
+    bool isPainted() const;
 
     // The window's pixels as 0xRRGGBB, row by row.
     std::vector<std::uint32_t> pixels() const;
