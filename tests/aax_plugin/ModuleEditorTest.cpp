@@ -114,6 +114,22 @@ TEST_F(ModuleEditor, HostChangesShowInTheOpenEditor)
     EXPECT_TRUE(wakeUntil(instance, [&] { return window->pixels() != before; }));
 }
 
+// A host may hand a new container without taking the old one away first: the view moves.
+TEST_F(ModuleEditor, ANewContainerTakesTheViewOver)
+{
+    aaxhost::EffectInstance& instance = newInstance();
+    ASSERT_EQ(instance.createGui(), AAX_SUCCESS);
+    aaxhost::HostViewContainer& first = openView(instance.gui(), window.get());
+    ASSERT_TRUE(wakeUntil(instance, [&] { return window->isPainted(); }));
+
+    HostWindow secondWindow(editorWidth, editorHeight, editorWidth + 50);
+    openView(instance.gui(), &secondWindow);
+    EXPECT_TRUE(first.balanced());
+    EXPECT_TRUE(wakeUntil(instance,
+                          [&] { return window->children().empty() && secondWindow.isPainted(); }));
+    instance.releaseGui();
+}
+
 // A host that initialises the GUI again gets a fresh editor: the old one leaves the view and the
 // processor, and the new one opens into the next container.
 TEST_F(ModuleEditor, ASecondInitializeStartsAFreshEditor)
