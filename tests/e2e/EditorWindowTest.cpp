@@ -1,4 +1,5 @@
 #include "HostRun.h"
+#include "XvfbDisplay.h"
 
 #include <juce_graphics/juce_graphics.h>
 
@@ -49,8 +50,16 @@ TEST(EditorWindow, TheVst3EditorAnswersRealMouseEventsInARealWindow)
     const TemporaryHomeForHost home;
     const auto png = home.folder.getChildFile("editor.png");
 
-    const auto run = runHost({"--editor-snapshot", png.getFullPathName()},
-                             {"xvfb-run", "-a", "-s", "-screen 0 640x480x24"});
+    // A private server of its own: xvfb-run -a can hand two jobs that start together the same
+    // display, and another job's window over the editor would take the clicks.
+    const juce::String displayBefore = juce::SystemStats::getEnvironmentVariable("DISPLAY", {});
+    HostRun run;
+    {
+        const XvfbDisplay server;
+        ASSERT_TRUE(server.isRunning()) << "Xvfb could not be started";
+        run = runHost({"--editor-snapshot", png.getFullPathName()});
+    }
+    ::setenv("DISPLAY", displayBefore.toRawUTF8(), 1);
     ASSERT_EQ(run.exitCode, 0) << run.output;
     EXPECT_TRUE(run.output.contains("editor\t325x454")) << run.output;
     EXPECT_TRUE(run.output.contains("onBypass\t1.000 -> 0.000")) << run.output;
