@@ -287,6 +287,23 @@ private:
         }
     }
 
+    // One sample's step of a fade from one gain to the other. The rising gain before the step
+    // is compared, so the last step may pass 1 before the gains are set to their end values.
+    static void stepFade(float& rising, float& falling, float step, int& state, int endState)
+    {
+        if (rising < 1.0f)
+        {
+            rising += step;
+            falling -= step;
+        }
+        else
+        {
+            rising = 1.0f;
+            falling = 0.0f;
+            state = endState;
+        }
+    }
+
     static void runFade(Model& model, float* left, float* right, int count)
     {
         PhaserState& frame = model.frame;
@@ -306,36 +323,10 @@ private:
             left[i] = wetGain * left[i] + dryGain * dryLeft[i];
             if (right != nullptr)
                 right[i] = wetGain * right[i] + dryGain * dryRight[i];
-            // The gain before the step is compared, so the last step may pass 1 before the
-            // gains are set to their end values.
             if (state == 1)
-            {
-                if (wetGain < 1.0f)
-                {
-                    wetGain += step;
-                    dryGain -= step;
-                }
-                else
-                {
-                    wetGain = 1.0f;
-                    dryGain = 0.0f;
-                    state = 2;
-                }
-            }
+                stepFade(wetGain, dryGain, step, state, 2);
             else if (state == 3)
-            {
-                if (dryGain < 1.0f)
-                {
-                    dryGain += step;
-                    wetGain -= step;
-                }
-                else
-                {
-                    dryGain = 1.0f;
-                    wetGain = 0.0f;
-                    state = 0;
-                }
-            }
+                stepFade(dryGain, wetGain, step, state, 0);
         }
         frame.fadeWetGain = wetGain;
         frame.fadeDryGain = dryGain;

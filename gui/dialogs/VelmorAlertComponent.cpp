@@ -2,6 +2,7 @@
 
 #include "DialogImages.h"
 #include "EmbeddedImage.h"
+#include "VelmorDialogSupport.h"
 
 #include <StompixDialogBoxBinImg.h>
 
@@ -64,10 +65,8 @@ void VelmorAlertComponent::show(int numberOfButtons, int iconKind)
         holdsParentModalState = true;
     }
 
-    // The framework refuses (and asserts on) a second modal entry: a show while shown only
-    // lays the box out again.
-    if (!isCurrentlyModal(false))
-        enterModalState(true, nullptr, false);
+    // A show while shown only lays the box out again.
+    velmor::enterModalState(*this);
 
     if (iconKind != iconType)
     {
@@ -98,9 +97,8 @@ void VelmorAlertComponent::hide()
     // Only a state this box took goes back, and only to a parent still on show: the framework
     // would otherwise make a parent that was never modal, or was hidden meanwhile, visible.
     auto* parent = getParentComponent();
-    if (holdsParentModalState && parent != nullptr && parent->isVisible() &&
-        !parent->isCurrentlyModal(false))
-        parent->enterModalState(true, nullptr, false);
+    if (holdsParentModalState && parent != nullptr && parent->isVisible())
+        velmor::enterModalState(*parent);
     holdsParentModalState = false;
 
     setVisible(false);

@@ -5,6 +5,17 @@
 namespace velmor
 {
 
+void enterModalState(juce::Component& component)
+{
+    if (component.isCurrentlyModal(false))
+        return;
+
+    // Focus grabbed off screen goes nowhere, and the framework asserts on it.
+    component.enterModalState(false, nullptr, false);
+    if (component.isShowing())
+        component.grabKeyboardFocus();
+}
+
 void DialogModalState::enter(juce::Component& dialog, bool takeFromParent)
 {
     if (auto* parent = dialog.getParentComponent();
@@ -14,9 +25,7 @@ void DialogModalState::enter(juce::Component& dialog, bool takeFromParent)
         holdsParentModalState = true;
     }
 
-    // The framework asserts on a second modal entry.
-    if (!dialog.isCurrentlyModal(false))
-        dialog.enterModalState(true, nullptr, false);
+    enterModalState(dialog);
 }
 
 void DialogModalState::leave(juce::Component& dialog)
@@ -27,10 +36,9 @@ void DialogModalState::leave(juce::Component& dialog)
     dialog.exitModalState(1);
 
     // Entering the modal state makes a component visible: never for a parent hidden meanwhile.
-    if (auto* parent = dialog.getParentComponent(); holdsParentModalState && parent != nullptr &&
-                                                    parent->isVisible() &&
-                                                    !parent->isCurrentlyModal(false))
-        parent->enterModalState(true, nullptr, false);
+    if (auto* parent = dialog.getParentComponent();
+        holdsParentModalState && parent != nullptr && parent->isVisible())
+        enterModalState(*parent);
     holdsParentModalState = false;
 
     dialog.setVisible(false);

@@ -11,6 +11,12 @@ class VelmorAlertComponent;
 namespace velmor
 {
 
+// Makes the component visible and modal, once (the framework asserts on a second entry), and
+// gives it the keyboard focus when it is on screen. The editor need not be when a dialog comes
+// up: a host builds it before opening it into a window, an AAX host may close the view and keep
+// the editor, and a menu's answer or a posted change may arrive in between.
+void enterModalState(juce::Component& component);
+
 // The modal state of one dialog. With takeFromParent, enter first takes the modal state from a
 // modal parent dialog, and leave gives back only a state it took, only to a parent still on
 // show. Entering twice keeps one modal state; leaving a dialog that is not up does nothing.

@@ -1,6 +1,7 @@
 #include "VelmorSplashScreen.h"
 
 #include "EmbeddedImage.h"
+#include "VelmorDialogSupport.h"
 
 #include <StompixZR7714BinImg.h>
 
@@ -28,9 +29,8 @@ void VelmorSplashScreen::setVersion(const juce::String& text)
 
 void VelmorSplashScreen::show()
 {
-    // The framework asserts on a second modal entry; a show while shown changes nothing.
-    if (!isCurrentlyModal(false))
-        enterModalState(true, nullptr, false);
+    // A show while shown changes nothing.
+    velmor::enterModalState(*this);
     setVisible(true);
 }
 

@@ -1,6 +1,7 @@
 #include "LoadedModule.h"
 
 #include "StompixZR7714AudioProcessor.h"
+#include "TempoPlayHead.h"
 
 #include <juce_audio_processors/juce_audio_processors.h>
 
@@ -16,23 +17,6 @@ using Channels = aaxhost::EffectInstance::Channels;
 
 constexpr double sampleRate = aaxtest::moduleSampleRate;
 constexpr int preparedBlockSize = 1024;
-
-// A transport at one tempo, as the module's host gives it.
-class TempoPlayHead final : public juce::AudioPlayHead
-{
-public:
-    explicit TempoPlayHead(double beatsPerMinute) : tempo(beatsPerMinute) {}
-
-    juce::Optional<PositionInfo> getPosition() const override
-    {
-        PositionInfo position;
-        position.setBpm(tempo);
-        return position;
-    }
-
-private:
-    double tempo;
-};
 
 // The processor itself, in the test's own framework, prepared as the module prepares its own:
 // the same layout, rate and block size, and fed blocks in the same pieces.
@@ -80,7 +64,8 @@ public:
 private:
     int inputs;
     int outputs;
-    TempoPlayHead playHead;
+    // At the tempo the module's host gives.
+    testsupport::TempoPlayHead playHead;
     StompixZR7714AudioProcessor processor;
     juce::MidiBuffer midi;
 };

@@ -1,4 +1,5 @@
 #include "HostRun.h"
+#include "ScopedTemporaryHome.h"
 #include "XvfbDisplay.h"
 
 #include <juce_graphics/juce_graphics.h>
@@ -7,35 +8,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 namespace
 {
-// HOME at a fresh folder while the host runs: the editor reads the preset folder below Music.
-class TemporaryHomeForHost final
-{
-public:
-    TemporaryHomeForHost()
-        : folder(juce::File::getSpecialLocation(juce::File::tempDirectory)
-                     .getNonexistentChildFile("stompix-editor-e2e", "", false)),
-          savedHome(std::getenv("HOME"))
-    {
-        folder.createDirectory();
-        ::setenv("HOME", folder.getFullPathName().toRawUTF8(), 1);
-    }
-
-    ~TemporaryHomeForHost()
-    {
-        ::setenv("HOME", savedHome.toRawUTF8(), 1);
-        folder.deleteRecursively();
-    }
-
-    const juce::File folder;
-
-private:
-    juce::String savedHome;
-};
-
 float brightness(juce::Colour colour)
 {
     return colour.getPerceivedBrightness();
@@ -47,8 +21,10 @@ float brightness(juce::Colour colour)
 // screenshot shows the editor as the server draws it.
 TEST(EditorWindow, TheVst3EditorAnswersRealMouseEventsInARealWindow)
 {
-    const TemporaryHomeForHost home;
-    const auto png = home.folder.getChildFile("editor.png");
+    // The editor reads the preset folder below the Music folder.
+    const testsupport::ScopedTemporaryHome home("stompix-editor-e2e");
+    ASSERT_NE(home.folder(), juce::File());
+    const auto png = home.folder().getChildFile("editor.png");
 
     // A private server of its own: xvfb-run -a can hand two jobs that start together the same
     // display, and another job's window over the editor would take the clicks.

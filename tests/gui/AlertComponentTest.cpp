@@ -28,7 +28,8 @@ bool samePixels(const juce::Image& a, const juce::Image& b)
     return true;
 }
 
-// An owner (the editor, or a dialog that owns a box) with the box as a hidden child.
+// An owner (the editor, or a dialog that owns a box) with the box as a hidden child. It is not on
+// screen, as an editor is before a host opens it into a window.
 struct AlertOwner : ::testing::Test
 {
     AlertOwner()

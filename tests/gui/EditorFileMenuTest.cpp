@@ -215,3 +215,47 @@ TEST_F(EditorTest, TheWebSiteOpensInTheDesktopsBrowser)
     EXPECT_TRUE(juce::String(VelmorWebPages::website).startsWith("https://www.velmor.com/"));
     EXPECT_TRUE(juce::String(VelmorWebPages::downloadPage).startsWith("https://www.velmor.com/"));
 }
+
+// Dialogs take the keyboard focus on screen. An AAX host may close its view and keep the
+// editor, and a menu's answer or a click posted before may arrive then: each dialog still comes
+// up modally (the focus has nowhere to go), and so do the prompt over the browser and the browser
+// once more.
+TEST_F(EditorTest, DialogsComeUpWhileTheEditorIsOffScreen)
+{
+    openEditor();
+    auto& alert = child("alert_");
+    editor->fileMenuResult(3);
+    // Headless, no window holds the focus.
+    if (!juce::Desktop::getInstance().getDisplays().displays.isEmpty())
+    {
+        EXPECT_TRUE(alert.hasKeyboardFocus(true));
+    }
+    guitest::click(buttonNamed(alert, "OK"));
+
+    editor->removeFromDesktop();
+    ASSERT_FALSE(editor->isShowing());
+    const auto expectUp = [](const juce::Component& dialog)
+    {
+        EXPECT_TRUE(isUpAndModal(dialog)) << dialog.getName();
+        EXPECT_FALSE(dialog.hasKeyboardFocus(true)) << dialog.getName();
+    };
+
+    editor->fileMenuResult(3);
+    expectUp(alert);
+    guitest::click(buttonNamed(alert, "OK"));
+
+    click("aboutShowButton_");
+    expectUp(child("aboutContainer_"));
+    EXPECT_TRUE(guitest::pressAt(*editor, {20, 20}));
+    EXPECT_FALSE(child("aboutContainer_").isVisible());
+
+    editor->fileMenuResult(2);
+    auto& browser = child("savePresetBrowser_");
+    expectUp(browser);
+    guitest::click(buttonNamed(browser, "New Folder"));
+    auto& prompt = *childNamed(browser, "newFolderComponent_");
+    expectUp(prompt);
+    guitest::click(buttonNamed(prompt, "CANCEL"));
+    EXPECT_FALSE(prompt.isVisible());
+    expectUp(browser);
+}

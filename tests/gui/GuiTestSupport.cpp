@@ -1,32 +1,15 @@
 #include "GuiTestSupport.h"
 
-#include <gtest/gtest.h>
+#include "FrameworkEnvironment.h"
 
-namespace juce
-{
-// The framework's own message pump (used by its Linux plug-in message thread).
-bool dispatchNextMessageOnSystemQueue(bool returnIfNoPendingMessages);
-} // namespace juce
+#include <gtest/gtest.h>
 
 namespace guitest
 {
 namespace
 {
-class GuiEnvironment final : public ::testing::Environment
-{
-public:
-    void SetUp() override { juce = std::make_unique<juce::ScopedJuceInitialiser_GUI>(); }
-    void TearDown() override
-    {
-        dispatchPendingMessages();
-        juce.reset();
-    }
-
-private:
-    std::unique_ptr<juce::ScopedJuceInitialiser_GUI> juce;
-};
-
-[[maybe_unused]] auto* const environment = ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
+[[maybe_unused]] auto* const environment =
+    ::testing::AddGlobalTestEnvironment(new testsupport::FrameworkEnvironment);
 
 juce::MouseEvent mouseEvent(juce::Component& target, juce::Point<float> position,
                             juce::Point<float> downPosition, bool dragged)
@@ -115,9 +98,7 @@ bool dragAt(juce::Component& root, juce::Point<int> from, juce::Point<int> to)
 
 void dispatchPendingMessages()
 {
-    while (juce::dispatchNextMessageOnSystemQueue(true))
-    {
-    }
+    testsupport::dispatchPendingMessages();
 }
 
 void click(juce::Button& button)

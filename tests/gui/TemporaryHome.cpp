@@ -1,54 +1,17 @@
 #include "TemporaryHome.h"
 
-#include <juce_events/juce_events.h>
-#include <juce_gui_basics/juce_gui_basics.h>
-
-#include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <memory>
+#include "ScopedTemporaryHome.h"
 
 namespace
 {
-juce::File home;
-
-class TemporaryHomeEnvironment final : public ::testing::Environment
-{
-public:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/stompix-gui-home-XXXXXX";
-        const char* folder = ::mkdtemp(pattern);
-        ASSERT_NE(folder, nullptr);
-        home = juce::File(folder);
-
-        // The Music folder is read from $HOME/.config/user-dirs.dirs; nothing outside may leak in.
-        ::setenv("HOME", folder, 1);
-        ::unsetenv("XDG_CONFIG_HOME");
-        ::unsetenv("XDG_MUSIC_DIR");
-        ASSERT_TRUE(
-            juce::File::getSpecialLocation(juce::File::userMusicDirectory).isAChildOf(home));
-
-        juceGui = std::make_unique<juce::ScopedJuceInitialiser_GUI>();
-    }
-
-    void TearDown() override
-    {
-        juceGui.reset();
-        home.deleteRecursively(false);
-    }
-
-private:
-    std::unique_ptr<juce::ScopedJuceInitialiser_GUI> juceGui;
-};
-
-[[maybe_unused]] auto* const environment =
-    ::testing::AddGlobalTestEnvironment(new TemporaryHomeEnvironment);
+auto* const environment =
+    static_cast<testsupport::TemporaryHomeEnvironment*>(::testing::AddGlobalTestEnvironment(
+        new testsupport::TemporaryHomeEnvironment("stompix-gui-home")));
 } // namespace
 
 juce::File temporaryHome()
 {
-    return home;
+    return environment->folder();
 }
 
 juce::File presetFolderInTemporaryHome()

@@ -2,8 +2,8 @@
 
 #include <juce_core/juce_core.h>
 
-// HOME points at a fresh temporary folder for the whole GUI test binary, set before JUCE first
-// asks for it, so that the user's Music folder of every test lies inside that folder.
+// HOME points at a fresh temporary folder for the whole GUI test binary, from before the first
+// test on, so that the user's Music folder of every test lies inside that folder.
 juce::File temporaryHome();
 
 // The preset folder below the temporary Music folder (not created).

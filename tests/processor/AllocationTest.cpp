@@ -71,7 +71,7 @@ namespace
 TEST(Allocation, NoneInsideProcessBlockAfterPreparation)
 {
     StompixZR7714AudioProcessor processor;
-    TestPlayHead playHead;
+    TempoPlayHead playHead;
     processor.setPlayHead(&playHead);
     processor.setParameter(kSync, 1.0f);
     processor.prepareToPlay(48000.0, 512);

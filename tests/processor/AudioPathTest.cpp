@@ -146,7 +146,7 @@ TEST_F(Stereo, ParameterChangesReachThePlayingModelAtTheNextBlock)
 // A tempo that is not a finite number never reaches the models: the last good one stays.
 TEST_F(Stereo, ANonFiniteHostTempoIsNotTaken)
 {
-    TestPlayHead playHead;
+    TempoPlayHead playHead;
     processor.setPlayHead(&playHead);
     processor.setParameter(kSync, 1.0f);
     processor.prepareToPlay(sampleRate, blockSize);

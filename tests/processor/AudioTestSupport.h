@@ -1,24 +1,12 @@
 #pragma once
 
 #include "ProcessorTestSupport.h"
+#include "TempoPlayHead.h"
 
 #include <cmath>
 #include <limits>
 
-// A transport at a tempo that a test can change (NaN included).
-class TestPlayHead final : public juce::AudioPlayHead
-{
-public:
-    juce::Optional<PositionInfo> getPosition() const override
-    {
-        PositionInfo info;
-        info.setBpm(bpm);
-        info.setIsPlaying(true);
-        return info;
-    }
-
-    double bpm = 120.0;
-};
+using testsupport::TempoPlayHead;
 
 // Deterministic noise, the same for every call with the same seed.
 inline juce::AudioBuffer<float> noise(int numChannels, int numSamples, juce::uint32 seed = 1)
@@ -39,7 +27,7 @@ inline juce::AudioBuffer<float> noise(int numChannels, int numSamples, juce::uin
 template <typename Model> struct ReferenceModel
 {
     ReferenceModel(const StompixZR7714AudioProcessor& processor, double sampleRate, int blockSize,
-                   const TestPlayHead* playHead = nullptr)
+                   const TempoPlayHead* playHead = nullptr)
     {
         model.setSampleRate((float)sampleRate);
         model.setExpectedSampleFrame(
@@ -48,7 +36,8 @@ template <typename Model> struct ReferenceModel
     }
 
     // What the processor does to a model when it prepares or switches to it.
-    void prime(const StompixZR7714AudioProcessor& processor, const TestPlayHead* playHead = nullptr)
+    void prime(const StompixZR7714AudioProcessor& processor,
+               const TempoPlayHead* playHead = nullptr)
     {
         model.reset();
         model.setParameter(0, 1.0f);

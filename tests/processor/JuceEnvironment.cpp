@@ -1,4 +1,5 @@
-#include "ProcessorTestSupport.h"
+#include "FrameworkEnvironment.h"
 
-static const auto* const juceEnvironment =
-    ::testing::AddGlobalTestEnvironment(new JuceEnvironment());
+// The framework's message manager and timer thread, once for the whole test binary.
+static const auto* const framework =
+    ::testing::AddGlobalTestEnvironment(new testsupport::FrameworkEnvironment);

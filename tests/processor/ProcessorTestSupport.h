@@ -8,17 +8,6 @@
 #include <utility>
 #include <vector>
 
-// The framework's message manager and timer thread, once for the whole test binary.
-class JuceEnvironment final : public ::testing::Environment
-{
-public:
-    void SetUp() override { framework = std::make_unique<juce::ScopedJuceInitialiser_GUI>(); }
-    void TearDown() override { framework.reset(); }
-
-private:
-    std::unique_ptr<juce::ScopedJuceInitialiser_GUI> framework;
-};
-
 // Records what the processor tells the host about parameter changes, in order.
 class HostNotifications final : public juce::AudioProcessorListener
 {

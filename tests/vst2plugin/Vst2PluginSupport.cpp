@@ -1,11 +1,17 @@
 #include "Vst2PluginSupport.h"
 
+#include <FrameworkEnvironment.h>
 #include <Opcodes.h>
+#include <ScopedTemporaryHome.h>
 
 #include <algorithm>
 
-static const auto* const juceEnvironment =
-    ::testing::AddGlobalTestEnvironment(new JuceEnvironment());
+// The framework in the test's own process, for the reference processors.
+static const auto* const framework =
+    ::testing::AddGlobalTestEnvironment(new testsupport::FrameworkEnvironment);
+// The module's editor reads the preset folder below the Music folder.
+static const auto* const temporaryHome = ::testing::AddGlobalTestEnvironment(
+    new testsupport::TemporaryHomeEnvironment("stompix-vst2-home"));
 
 Channels noise(int numChannels, int numSamples, juce::uint32 seed)
 {

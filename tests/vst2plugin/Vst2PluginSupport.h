@@ -7,6 +7,7 @@
 #include <HostRecords.h>
 #include <SpeakerArrangement.h>
 #include <StompixZR7714AudioProcessor.h>
+#include <TempoPlayHead.h>
 
 #include <gtest/gtest.h>
 #include <juce_gui_basics/juce_gui_basics.h>
@@ -35,35 +36,6 @@ protected:
     std::unique_ptr<PluginInstance> plugin;
 };
 
-// The framework in the test's own process, for the reference processors.
-class JuceEnvironment final : public ::testing::Environment
-{
-public:
-    void SetUp() override { framework = std::make_unique<juce::ScopedJuceInitialiser_GUI>(); }
-    void TearDown() override { framework.reset(); }
-
-private:
-    std::unique_ptr<juce::ScopedJuceInitialiser_GUI> framework;
-};
-
-// A fixed tempo, as a reference processor's play head.
-class FixedTempo final : public juce::AudioPlayHead
-{
-public:
-    explicit FixedTempo(double tempo) : bpm(tempo) {}
-
-    juce::Optional<PositionInfo> getPosition() const override
-    {
-        PositionInfo info;
-        info.setBpm(bpm);
-        info.setIsPlaying(true);
-        return info;
-    }
-
-private:
-    double bpm;
-};
-
 // Deterministic noise, the same for the same seed.
 Channels noise(int numChannels, int numSamples, juce::uint32 seed = 1);
 
@@ -83,7 +55,7 @@ public:
 private:
     double rate;
     int block;
-    FixedTempo playHead;
+    testsupport::TempoPlayHead playHead;
     StompixZR7714AudioProcessor processor;
 };
 
