@@ -1,5 +1,7 @@
 #include "StompixZR7714AudioProcessor.h"
 
+#include "CrossfadeLength.h"
+
 #include <algorithm>
 #include <cmath>
 #include <new>
@@ -29,13 +31,7 @@ int StompixZR7714AudioProcessor::modelNumberFor(float phaserType) noexcept
 
 int StompixZR7714AudioProcessor::crossfadeLengthFor(double sampleRate) noexcept
 {
-    if (sampleRate < 34050.0)
-        return 1024;
-    if (sampleRate < 68000.0)
-        return 2048;
-    if (sampleRate < 136000.0)
-        return 4096;
-    return 8192;
+    return ::crossfadeLengthFor(sampleRate);
 }
 
 ModuleModel* StompixZR7714AudioProcessor::getModel(int modelNumber) noexcept
