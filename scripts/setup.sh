@@ -12,7 +12,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
     xvfb xauth xdotool x11-utils
-    fonts-dejavu-core
+    fonts-dejavu-core fonts-dejavu-extra
 )
 
 missing=()

@@ -3,41 +3,76 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+# A failing run ends with the stage and the suite that failed, so that a CI log's last lines
+# say where to look.
+stage="set-up"
+suite=""
+report_failure() {
+    local status=$?
+    if [ "$status" -ne 0 ]; then
+        echo >&2
+        echo "test: FAILED in stage \"$stage\"${suite:+, suite: $suite} (status $status)" >&2
+    fi
+}
+trap report_failure EXIT
+
+# Runs ctest on a build folder; on failure names the suites that failed.
+run_ctest() {
+    local dir="$1"
+    shift
+    local failed="$dir/Testing/Temporary/LastTestsFailed.log"
+    rm -f "$failed"
+    suite="ctest in $dir"
+    if ! ctest --test-dir "$dir" --output-on-failure "$@"; then
+        [ -f "$failed" ] && suite="$(cut -d: -f2- "$failed" | paste -sd' ' -) (ctest in $dir)"
+        return 1
+    fi
+    suite=""
+}
+
 ./scripts/setup.sh
 
 build_dir="${BUILD_DIR:-build}"
 jobs="$(nproc)"
 
+stage="Release build"
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release
 cmake --build "$build_dir" --parallel "$jobs"
 # The VST2 suite also runs two third-party hosts' plug-in scanners on the built module.
 ./scripts/fetch-vst2-scanners.sh "$build_dir/scanners"
-ctest --test-dir "$build_dir" --output-on-failure --parallel "$jobs"
+stage="Release suites"
+run_ctest "$build_dir" --parallel "$jobs"
 
 # The SDK layers read chunks, texts and records a host hands over: their suites also run under
 # the sanitizers, and so do the whole lives of the AAX and VST2 modules in their test hosts (which build
 # the framework and the processor with the sanitizers too).
+stage="sanitizer build"
 asan_dir="${ASAN_BUILD_DIR:-build-asan}"
 cmake -S . -B "$asan_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DSTOMPIX_SANITIZE=ON -DSTOMPIX_BUILD_BENCH=OFF
 cmake --build "$asan_dir" --parallel "$jobs" \
     --target stompix_aax_tests stompix_aax_plugin_tests stompix_vst2sdk_tests \
     stompix_vst2_plugin_tests
-ctest --test-dir "$asan_dir" --output-on-failure \
+stage="sanitizer suites"
+run_ctest "$asan_dir" \
     -R '^(stompix_aax_tests|stompix_aax_plugin_tests|stompix_vst2sdk_tests|stompix_vst2_plugin_tests)$'
 
 # The GUI suite once more in a Debug build, where the framework's assertions are live, on a real
 # X server (Xvfb): a test fails on any assertion of the framework.
+stage="Debug build"
 debug_dir="${DEBUG_BUILD_DIR:-build-debug}"
 cmake -S . -B "$debug_dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSTOMPIX_BUILD_BENCH=OFF
 cmake --build "$debug_dir" --parallel "$jobs" --target stompix_gui_tests stompix_vst2_plugin_tests \
     stompix_aax_plugin_tests
+stage="Debug suites"
+suite="stompix_gui_tests"
 xvfb-run -a "$debug_dir/tests/gui/stompix_gui_tests" --gtest_color=no
 # The VST2 and AAX modules' suites bring their own Xvfb; the framework inside each module reports
 # its assertions on the error stream, and any of them fails the run.
 run_failing_on_assertions() {
-    local format="$1" suite="$2"
+    local format="$1" suite_binary="$2"
     local log="$debug_dir/$format-plugin-tests.log"
-    "$suite" --gtest_color=no 2>&1 | tee "$log"
+    suite="$(basename "$suite_binary")"
+    "$suite_binary" --gtest_color=no 2>&1 | tee "$log"
     if grep -q "JUCE Assertion failure" "$log"; then
         echo "test: the $format module hit framework assertions" >&2
         exit 1
@@ -45,10 +80,12 @@ run_failing_on_assertions() {
 }
 run_failing_on_assertions vst2 "$debug_dir/tests/vst2plugin/stompix_vst2_plugin_tests"
 run_failing_on_assertions aax "$debug_dir/tests/aax_plugin/stompix_aax_plugin_tests"
+suite=""
 
 # The processor reads state chunks and preset files: with clang, its suite runs under the
 # address and undefined-behaviour sanitizers, and the state-chunk fuzzer (libFuzzer) runs for a
 # bounded time (FUZZ_SECONDS, default 60), in a build folder of their own.
+stage="fuzzer build"
 fuzz_dir="${FUZZ_BUILD_DIR:-build-fuzz}"
 fuzz_seconds="${FUZZ_SECONDS:-60}"
 cmake -S . -B "$fuzz_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
@@ -56,8 +93,12 @@ cmake -S . -B "$fuzz_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_C_FLAGS="-fsanitize=fuzzer-no-link" -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link" \
     -DSTOMPIX_SANITIZE=ON -DSTOMPIX_WERROR=OFF -DSTOMPIX_BUILD_BENCH=OFF -DSTOMPIX_BUILD_FUZZERS=ON
 cmake --build "$fuzz_dir" --parallel "$jobs" --target stompix_processor_tests stompix_state_fuzzer
-ctest --test-dir "$fuzz_dir" --output-on-failure -R '^stompix_processor_tests$'
+stage="fuzzer"
+run_ctest "$fuzz_dir" -R '^stompix_processor_tests$'
 corpus="$fuzz_dir/state-corpus"
 mkdir -p "$corpus"
+suite="stompix_state_fuzzer"
 "$fuzz_dir/tests/processor/stompix_state_fuzzer" -max_total_time="$fuzz_seconds" -print_final_stats=1 \
     -dict=tests/processor/fuzz/state.dict -artifact_prefix="$fuzz_dir/" "$corpus" tests/processor/fuzz/seeds
+suite=""
+echo "test: every stage passed"

@@ -17,20 +17,26 @@ std::map<Face, juce::Typeface::Ptr>& typefaces()
 
 bool loadFonts(juce::String& error)
 {
-    const std::pair<Face, const char*> files[] = {
-        {Face::sans, "DejaVuSans.ttf"},
-        {Face::sansBold, "DejaVuSans-Bold.ttf"},
-        {Face::condensedBold, "DejaVuSansCondensed-Bold.ttf"},
-        {Face::sansBoldOblique, "DejaVuSans-BoldOblique.ttf"},
+    struct FontFile
+    {
+        Face face;
+        const char* name;
+        const char* package; // the Debian package that installs it
+    };
+    const FontFile files[] = {
+        {Face::sans, "DejaVuSans.ttf", "fonts-dejavu-core"},
+        {Face::sansBold, "DejaVuSans-Bold.ttf", "fonts-dejavu-core"},
+        {Face::condensedBold, "DejaVuSansCondensed-Bold.ttf", "fonts-dejavu-extra"},
+        {Face::sansBoldOblique, "DejaVuSans-BoldOblique.ttf", "fonts-dejavu-extra"},
     };
 
-    for (const auto& [face, name] : files)
+    for (const auto& [face, name, package] : files)
     {
         juce::MemoryBlock data;
         const auto file = juce::File(fontFolder).getChildFile(name);
         if (!file.loadFileAsData(data) || data.getSize() == 0)
         {
-            error = "cannot read " + file.getFullPathName() + " (package fonts-dejavu-core)";
+            error = "cannot read " + file.getFullPathName() + " (package " + package + ")";
             return false;
         }
         typefaces()[face] = juce::Typeface::createSystemTypefaceFor(data.getData(), data.getSize());

@@ -5,8 +5,9 @@
 namespace artwork
 {
 
-// The artwork's type, read straight from the DejaVu files (fonts-dejavu-core) so that the
-// pictures do not depend on what the machine's font configuration picks.
+// The artwork's type, read straight from the DejaVu files (fonts-dejavu-core and
+// fonts-dejavu-extra) so that the pictures do not depend on what the machine's font
+// configuration picks.
 enum class Face
 {
     sans,
