@@ -25,3 +25,24 @@ function(stompix_add_test name)
         set_tests_properties(${name} PROPERTIES LABELS "${ARG_LABELS}")
     endif()
 endfunction()
+
+# stompix_add_fuzzer(name SOURCES ... LIBRARIES ... [MODULE target DEFINITION name])
+# A libFuzzer target, built only with STOMPIX_BUILD_FUZZERS (clang): scripts/test.sh builds the
+# fuzzers in a build folder of their own, with the sanitizers, and runs each for a bounded time
+# on the seeds in the fuzz/ folder beside it. A fuzzer that loads a built plug-in module depends
+# on it and gets its path as the compile definition named.
+function(stompix_add_fuzzer name)
+    if(NOT STOMPIX_BUILD_FUZZERS)
+        return()
+    endif()
+    cmake_parse_arguments(ARG "" "MODULE;DEFINITION" "SOURCES;LIBRARIES" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_compile_options(${name} PRIVATE -fsanitize=fuzzer)
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+    target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} stompix_fuzz_support stompix_warnings)
+    if(ARG_MODULE)
+        add_dependencies(${name} ${ARG_MODULE})
+        target_compile_definitions(${name} PRIVATE
+            ${ARG_DEFINITION}="$<TARGET_FILE:${ARG_MODULE}>")
+    endif()
+endfunction()

@@ -4,40 +4,24 @@
 
 #include "StompixZR7714AudioProcessor.h"
 
+#include <FuzzTarget.h>
+#include <PendingMessages.h>
+#include <ProcessorInvariants.h>
 #include <juce_gui_basics/juce_gui_basics.h>
 
 #include <cstdint>
-#include <cstdlib>
 
-namespace
-{
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
+using fuzztarget::check;
+using fuzztarget::checkProcessorInvariants;
 
-void checkInvariants(StompixZR7714AudioProcessor& processor)
-{
-    check(juce::isPositiveAndBelow(processor.getCurrentProgram(),
-                                   StompixZR7714AudioProcessor::numPrograms));
-
-    for (int program = 0; program < StompixZR7714AudioProcessor::numPrograms; ++program)
-    {
-        const auto& slot = processor.getProgramSlot(program);
-        check(slot.activeChannel == 0 || slot.activeChannel == 1);
-
-        for (const auto& values : slot.values)
-            for (float value : values)
-                check(value >= 0.0f && value <= 1.0f);
-    }
-
-    for (int k = 0; k < kNumParameters; ++k)
-        check(processor.getCurrentValue(k) == processor.getParameter(k));
-}
-} // namespace
-
+extern "C" int LLVMFuzzerInitialize(int*, char***);
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    fuzztarget::runHeadless();
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -47,9 +31,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int length = (int)std::min<std::size_t>(size, 1 << 20);
     StompixZR7714AudioProcessor processor;
     processor.setStateInformation(data, length);
-    checkInvariants(processor);
+    checkProcessorInvariants(processor);
     processor.setCurrentProgramStateInformation(data, length);
-    checkInvariants(processor);
+    checkProcessorInvariants(processor);
 
     juce::MemoryBlock saved;
     processor.getStateInformation(saved);
@@ -60,5 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     juce::MemoryBlock savedAgain;
     restored.getStateInformation(savedAgain);
     check(savedAgain == saved);
+    // Delivered as a host's message loop would between two calls: left in the queue, the
+    // messages of one input after another would pile up.
+    testsupport::dispatchPendingMessages();
     return 0;
 }

@@ -1,11 +1,5 @@
 #include "FrameworkEnvironment.h"
 
-namespace juce
-{
-// The framework's own message pump (used by its Linux plug-in message thread).
-bool dispatchNextMessageOnSystemQueue(bool returnIfNoPendingMessages);
-} // namespace juce
-
 namespace testsupport
 {
 
@@ -18,13 +12,6 @@ void FrameworkEnvironment::TearDown()
 {
     dispatchPendingMessages();
     framework.reset();
-}
-
-void dispatchPendingMessages()
-{
-    while (juce::dispatchNextMessageOnSystemQueue(true))
-    {
-    }
 }
 
 } // namespace testsupport

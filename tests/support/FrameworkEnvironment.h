@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PendingMessages.h"
+
 #include <gtest/gtest.h>
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -20,8 +22,5 @@ public:
 private:
     std::unique_ptr<juce::ScopedJuceInitialiser_GUI> framework;
 };
-
-// Runs every message that is waiting on this thread's queue (posted clicks, async updates).
-void dispatchPendingMessages();
 
 } // namespace testsupport

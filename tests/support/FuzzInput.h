@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+// Reads a fuzzer's input front to back as a sequence of fixed-width little-endian fields and
+// length-prefixed byte runs. Past the end every field reads as zero and every run as empty, so
+// a decoder never has to check sizes; `empty()` tells when the input is used up.
+class FuzzInput
+{
+public:
+    FuzzInput(const std::uint8_t* bytes, std::size_t size) : data(bytes), remaining(size) {}
+
+    bool empty() const { return remaining == 0; }
+
+    template <typename Value> Value read()
+    {
+        Value value{};
+        if (const auto count = take(sizeof(Value)); count > 0)
+            std::memcpy(&value, data - count, count);
+        return value;
+    }
+
+    std::uint8_t byte() { return read<std::uint8_t>(); }
+
+    // A run of bytes whose length is the next 16-bit field.
+    std::vector<std::uint8_t> bytes() { return bytes(read<std::uint16_t>()); }
+
+    // The next `count` bytes (fewer at the end of the input).
+    std::vector<std::uint8_t> bytes(std::size_t count)
+    {
+        const auto taken = take(count);
+        return std::vector<std::uint8_t>(data - taken, data);
+    }
+
+private:
+    std::size_t take(std::size_t count)
+    {
+        const auto taken = count < remaining ? count : remaining;
+        data += taken;
+        remaining -= taken;
+        return taken;
+    }
+
+    const std::uint8_t* data;
+    std::size_t remaining;
+};
