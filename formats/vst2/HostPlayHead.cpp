@@ -17,11 +17,19 @@ bool has(const HostTimeInfo& info, std::int32_t flag)
     return (info.flags & flag) != 0;
 }
 
+// A position that a 64-bit sample count can hold; anything else (not a number included) is no
+// position at all, and converting it would be undefined.
+bool isSampleCount(double samples)
+{
+    constexpr double limit = 9223372036854775808.0; // 2^63
+    return samples >= -limit && samples < limit;
+}
+
 juce::AudioPlayHead::PositionInfo positionFrom(const HostTimeInfo& info)
 {
     juce::AudioPlayHead::PositionInfo position;
 
-    if (std::isfinite(info.samplePos))
+    if (isSampleCount(info.samplePos))
     {
         position.setTimeInSamples(static_cast<juce::int64>(info.samplePos));
 
