@@ -75,6 +75,20 @@ InstanceHost& TestHost::newInstance()
                                                 transport));
 }
 
+bool TestHost::discardInstance(InstanceHost& instance)
+{
+    const HostObjectBase* const parts[] = {&instance, &instance.controller(), &instance.transport(),
+                                           &instance.automation()};
+    for (const HostObjectBase* part : parts)
+        if (!part->balanced())
+            return false;
+
+    const auto isPart = [&parts](const std::unique_ptr<HostObjectBase>& object)
+    { return std::find(std::begin(parts), std::end(parts), object.get()) != std::end(parts); };
+    objects.erase(std::remove_if(objects.begin(), objects.end(), isPart), objects.end());
+    return true;
+}
+
 HostViewContainer& TestHost::newViewContainer()
 {
     return make<HostViewContainer>("view container " + std::to_string(++viewContainers));

@@ -57,6 +57,10 @@ public:
     }
     // A new instance's unknown, with its own controller, transport and automation delegate.
     InstanceHost& newInstance();
+    // Destroys the host objects of an instance that has ended, as a host running many instances
+    // in turn does. False, and nothing destroyed, while the plug-in holds a reference to any of
+    // them or has released one too often.
+    bool discardInstance(InstanceHost& instance);
     HostViewContainer& newViewContainer();
     // Component classes asked for, in order, whether or not they were made.
     const std::vector<acfCLSID>& componentRequests() const { return requests; }
