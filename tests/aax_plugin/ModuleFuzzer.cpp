@@ -22,18 +22,14 @@
 #include <FuzzTarget.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <memory>
-#include <string>
 #include <vector>
 
 namespace
 {
 using fuzztarget::check;
-
-using Bytes = std::vector<std::uint8_t>;
 
 constexpr AAX_CTypeID parameterChunk = 0x656C636B; // 'elck'
 constexpr AAX_CTypeID stateChunk = 0x6A756365;     // 'juce'
