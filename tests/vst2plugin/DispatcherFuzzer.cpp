@@ -4,9 +4,10 @@
 // process entries; the transport the host answers with; and closing and reopening the instance.
 //
 // Every buffer is allocated to the byte the host hands over: a text the plug-in fills gets
-// exactly the capacity hosts give for it, a text the plug-in reads ends with its terminator, a
-// chunk is exactly as long as the size passed with it, a speaker arrangement has room for the
-// speakers it counts (at most eight). AddressSanitizer reports any access beyond them.
+// exactly the capacity hosts give for it, a text the plug-in reads ends with its terminator or,
+// as long as the longest the plug-in reads, without one, a chunk is exactly as long as the size
+// passed with it, a speaker arrangement has room for the speakers it counts (at most eight).
+// AddressSanitizer reports any access beyond them.
 //
 // Left out: opcodes 13 and 14 (the editor needs a window of the host's and a display), 25 and 38
 // to 41 (events, offline tasks and variable-size blocks are records that point into the host's
@@ -24,7 +25,6 @@
 #include <SpeakerArrangement.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -42,7 +42,7 @@ const PluginModule* module = nullptr;
 enum class Argument
 {
     nothing,  // no pointer: the fuzzed bytes are handed over anyway, or null when there are none
-    textIn,   // a terminated text the plug-in reads
+    textIn,   // a text the plug-in reads, terminated or as long as it reads
     textOut,  // a text buffer of fixed capacity the plug-in fills
     chunkOut, // the address of the host's pointer to the chunk
     chunkIn,  // the chunk, its size in the value
@@ -53,13 +53,14 @@ enum class Argument
     leftOut,
 };
 
-// A host record the plug-in does not use gets a buffer larger than any of them.
+// A host record the plug-in neither reads nor fills (the base classes answer 0) gets a generous
+// buffer of fuzzed bytes.
 constexpr std::size_t unusedRecordSize = 512;
 // The name buffer of the shell-plug-in query.
 constexpr std::size_t shellNameSize = 64;
 // Room a fuzzed arrangement gets for its speakers, however many it claims.
 constexpr std::int32_t maxSpeakers = 8;
-// Largest audio block; hosts stay far below this.
+// The longest audio block handed over.
 constexpr std::uint16_t maxFrames = 4096;
 
 struct OpcodeArgument
@@ -76,9 +77,10 @@ OpcodeArgument argumentOf(std::int32_t opcode)
     switch (opcode)
     {
     case Op::setProgramName:
+        return {Argument::textIn, Size::programName};
     case Op::string2parameter:
     case Op::canDo:
-        return {Argument::textIn, 0};
+        return {Argument::textIn, Size::incomingText};
     case Op::getProgramName:
     case Op::getProgramNameIndexed:
         return {Argument::textOut, Size::programName};
@@ -138,6 +140,17 @@ Bytes bufferOf(const Bytes& fuzzed, std::size_t size)
     return buffer;
 }
 
+// A text as a host hands it in: shorter than the longest the plug-in reads, it ends with its
+// terminator; otherwise it is cut to exactly that length, without one.
+Bytes textFrom(const Bytes& fuzzed, std::size_t longest)
+{
+    if (fuzzed.size() >= longest)
+        return Bytes(fuzzed.begin(), fuzzed.begin() + static_cast<std::ptrdiff_t>(longest));
+    Bytes text = fuzzed;
+    text.push_back(0);
+    return text;
+}
+
 // A text the plug-in wrote into a buffer of fixed capacity must end inside it.
 void checkWrittenText(const Bytes& before, const Bytes& after)
 {
@@ -179,7 +192,7 @@ public:
 
     void run(FuzzInput& in)
     {
-        while (!in.empty() && plugin != nullptr)
+        while (!in.empty())
         {
             switch (in.byte() % 9)
             {
@@ -259,9 +272,11 @@ private:
             plugin->dispatch(opcode, index, value, fuzzed.empty() ? nullptr : fuzzed.data(), opt);
             return;
         case Argument::textIn:
-            fuzzed.push_back(0);
-            plugin->dispatch(opcode, index, value, fuzzed.data(), opt);
+        {
+            auto text = textFrom(fuzzed, argument.capacity);
+            plugin->dispatch(opcode, index, value, text.data(), opt);
             return;
+        }
         case Argument::textOut:
         case Argument::pin:
         case Argument::record:
@@ -379,8 +394,6 @@ private:
 
     void checkInvariants()
     {
-        if (plugin == nullptr)
-            return;
         const auto program = plugin->dispatch(EffectOpcode::getProgram);
         check(program >= 0 && program < plugin->getRecord().numPrograms);
         for (std::int32_t index = 0; index < plugin->getRecord().numParams; ++index)
