@@ -82,23 +82,62 @@ run_failing_on_assertions vst2 "$debug_dir/tests/vst2plugin/stompix_vst2_plugin_
 run_failing_on_assertions aax "$debug_dir/tests/aax_plugin/stompix_aax_plugin_tests"
 suite=""
 
-# The processor reads state chunks and preset files: with clang, its suite runs under the
-# address and undefined-behaviour sanitizers, and the state-chunk fuzzer (libFuzzer) runs for a
-# bounded time (FUZZ_SECONDS, default 60), in a build folder of their own.
+# Everything a host or a file hands over goes through a fuzzer (libFuzzer, with clang): state
+# chunks, preset files, the VST2 module's dispatcher and the AAX module's chunks and parameter
+# calls, and the AAX chunk parser. They run in a build folder of their own, with the address and
+# undefined-behaviour sanitizers, after the processor's suite under the same sanitizers. The
+# fuzzers share FUZZ_SECONDS (default 60) equally. A crash, a sanitizer report, a leak, a hang or
+# a failed check fails the run; the input behind it is kept in the build folder.
 stage="fuzzer build"
 fuzz_dir="${FUZZ_BUILD_DIR:-build-fuzz}"
 fuzz_seconds="${FUZZ_SECONDS:-60}"
+# Each fuzzer with the source folder beside which it lives (its seeds and dictionary are in
+# fuzz/ there) and its dictionary.
+fuzzers=(
+    "stompix_state_fuzzer tests/processor state.dict"
+    "stompix_preset_fuzzer tests/gui preset.dict"
+    "stompix_vst2_dispatcher_fuzzer tests/vst2plugin vst2.dict"
+    "stompix_aax_module_fuzzer tests/aax_plugin aax.dict"
+    "stompix_aax_chunk_parser_fuzzer tests/aax chunk.dict"
+)
 cmake -S . -B "$fuzz_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
     -DCMAKE_C_FLAGS="-fsanitize=fuzzer-no-link" -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link" \
     -DSTOMPIX_SANITIZE=ON -DSTOMPIX_WERROR=OFF -DSTOMPIX_BUILD_BENCH=OFF -DSTOMPIX_BUILD_FUZZERS=ON
-cmake --build "$fuzz_dir" --parallel "$jobs" --target stompix_processor_tests stompix_state_fuzzer
+fuzz_targets=()
+for fuzzer in "${fuzzers[@]}"; do
+    fuzz_targets+=("${fuzzer%% *}")
+done
+cmake --build "$fuzz_dir" --parallel "$jobs" --target stompix_processor_tests "${fuzz_targets[@]}"
 stage="fuzzer"
 run_ctest "$fuzz_dir" -R '^stompix_processor_tests$'
-corpus="$fuzz_dir/state-corpus"
-mkdir -p "$corpus"
-suite="stompix_state_fuzzer"
-"$fuzz_dir/tests/processor/stompix_state_fuzzer" -max_total_time="$fuzz_seconds" -print_final_stats=1 \
-    -dict=tests/processor/fuzz/state.dict -artifact_prefix="$fuzz_dir/" "$corpus" tests/processor/fuzz/seeds
+
+fuzz_share=$((fuzz_seconds / ${#fuzzers[@]}))
+((fuzz_share >= 1)) || fuzz_share=1
+
+# Runs one fuzzer for its share of the time on its working corpus (in the build folder) and its
+# seeds (in the source tree, only read); a single input running longer than 10 s counts as a hang.
+run_fuzzer() {
+    local name="$1" folder="$2" dictionary="$3"
+    local corpus="$fuzz_dir/fuzz-corpus/$name" artifacts="$fuzz_dir/fuzz-artifacts/$name"
+    local log="$fuzz_dir/fuzz-logs/$name.log"
+    suite="$name"
+    rm -rf "$artifacts"
+    mkdir -p "$corpus" "$artifacts" "$(dirname "$log")"
+    if ! "$fuzz_dir/$folder/$name" -max_total_time="$fuzz_share" -timeout=10 -detect_leaks=1 \
+        -print_final_stats=1 -dict="$folder/fuzz/$dictionary" -artifact_prefix="$artifacts/" \
+        "$corpus" "$folder/fuzz/seeds" > "$log" 2>&1; then
+        tail -n 60 "$log" >&2
+        echo "test: $name failed (its whole output: $log); the input that made it fail:" >&2
+        find "$artifacts" -type f >&2
+        return 1
+    fi
+    echo "test: $name: $(sed -n 's/^stat::number_of_executed_units: *//p' "$log") runs in ${fuzz_share} s"
+}
+
+for fuzzer in "${fuzzers[@]}"; do
+    # shellcheck disable=SC2086 # name, folder and dictionary, split on purpose
+    run_fuzzer $fuzzer
+done
 suite=""
 echo "test: every stage passed"
