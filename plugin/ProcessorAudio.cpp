@@ -73,10 +73,10 @@ void StompixZR7714AudioProcessor::prepareToPlay(double sampleRate, int samplesPe
     fadeLength = (juce::int16)length;
     bypassCounter = fadeLength;
 
-    const auto scratchLength = (size_t)std::max(samplesPerBlock, minScratchLength);
+    const auto scratchLength =
+        (size_t)juce::jlimit(minScratchLength, maxScratchLength, samplesPerBlock);
 
-    // Out of memory for a host's outlandish block size: stay unprepared rather than throw into
-    // the host.
+    // Out of memory: stay unprepared rather than throw into the host.
     try
     {
         forEachModel(

@@ -26,6 +26,9 @@ public:
     static constexpr int numModels = 3;
     static constexpr int noModel = -1;
     static constexpr int minScratchLength = 16384;
+    // The scratch arrays' ceiling (22 s at 48 kHz): a host's block size beyond it, which no host
+    // could fill, must not claim gigabytes. Longer blocks go through in pieces.
+    static constexpr int maxScratchLength = 1 << 20;
 
     StompixZR7714AudioProcessor();
     ~StompixZR7714AudioProcessor() override;

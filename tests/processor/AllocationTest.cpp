@@ -1,20 +1,31 @@
 #include "AudioTestSupport.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstdlib>
+#include <limits>
 #include <new>
 
 // Every heap allocation of this test binary goes through these replacements; they count the
-// ones made while `counting` is set.
+// ones made while `counting` is set and note the largest. A request above a gigabyte made then
+// fails, as on a machine without that much memory to spare.
 namespace
 {
 std::atomic<bool> counting{false};
 std::atomic<int> allocations{0};
+std::atomic<std::size_t> largest{0};
+constexpr std::size_t refusedAbove = std::size_t{1} << 30;
 
 void* allocate(std::size_t size)
 {
     if (counting.load())
+    {
         ++allocations;
+        largest = std::max(largest.load(), size);
+
+        if (size > refusedAbove)
+            throw std::bad_alloc();
+    }
 
     if (auto* memory = std::malloc(size == 0 ? 1 : size))
         return memory;
@@ -120,5 +131,25 @@ TEST(Allocation, NoneInsideProcessBlockAfterPreparation)
 
     EXPECT_EQ(allocations.load(), 0);
     processor.setPlayHead(nullptr);
+}
+
+// A host may announce any block size. The scratch space has a ceiling (longer blocks go through
+// in pieces), so the largest size there is neither claims gigabytes nor leaves the processor
+// unprepared: it runs the models as one prepared for an ordinary block size does.
+TEST(Allocation, AnOutlandishBlockSizeClaimsNoMoreThanTheScratchCeiling)
+{
+    StompixZR7714AudioProcessor processor;
+    largest = 0;
+    counting = true;
+    processor.prepareToPlay(48000.0, std::numeric_limits<int>::max());
+    counting = false;
+    EXPECT_LE(largest.load(), sizeof(float) * StompixZR7714AudioProcessor::maxScratchLength);
+
+    StompixZR7714AudioProcessor ordinary;
+    ordinary.prepareToPlay(48000.0, 512);
+    const auto input = noise(2, 4096);
+    const auto output = runProcessor(processor, input, 4096);
+    EXPECT_TRUE(sameSamples(output, runProcessor(ordinary, input, 4096)));
+    EXPECT_FALSE(sameSamples(output, input));
 }
 } // namespace
