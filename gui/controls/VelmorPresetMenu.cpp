@@ -1,5 +1,6 @@
 #include "VelmorPresetMenu.h"
 
+#include "GuardedXml.h"
 #include "StompixZR7714AudioProcessor.h"
 #include "VelmorFolderPaths.h"
 
@@ -64,7 +65,7 @@ void VelmorPresetMenu::compareAndMarkPreset(StompixZR7714AudioProcessor* process
     if (processor == nullptr || !file.existsAsFile())
         return;
 
-    if (processor->comparePreset(juce::XmlDocument::parse(file)))
+    if (processor->comparePreset(GuardedXml::parse(file)))
         setPresetHasChanged();
 }
 
@@ -74,7 +75,7 @@ int VelmorPresetMenu::readPreset(StompixZR7714AudioProcessor* processor, juce::S
     if (processor == nullptr || !file.existsAsFile())
         return 0;
 
-    return processor->readPreset(juce::XmlDocument::parse(file), true);
+    return processor->readPreset(GuardedXml::parse(file), true);
 }
 
 juce::Result VelmorPresetMenu::writePreset(StompixZR7714AudioProcessor* processor,

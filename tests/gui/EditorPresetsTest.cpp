@@ -2,6 +2,8 @@
 
 #include "DialogTestSupport.h"
 #include "EmbeddedImage.h"
+#include "GuardedXml.h"
+#include "MenuTreeSupport.h"
 #include "VelmorPresetMenu.h"
 #include "VelmorWebPages.h"
 
@@ -51,7 +53,7 @@ TEST_F(EditorTest, AChangeMarksThePresetOnceAndTheComparisonMarksADifferentOne)
 TEST_F(EditorTest, StepsAndMenuChoicesLoadThePresetAndNameANewerOne)
 {
     writePreset("Newer.vzrp", 0.8f);
-    auto newer = juce::XmlDocument::parse(presetFolder.getChildFile("Newer.vzrp"));
+    auto newer = GuardedXml::parse(presetFolder.getChildFile("Newer.vzrp"));
     newer->getChildByName("Properties")->setAttribute("presetVersion", "1.1");
     ASSERT_TRUE(newer->writeTo(presetFolder.getChildFile("Newer.vzrp")));
     openEditor();

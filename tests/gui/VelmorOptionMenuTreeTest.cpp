@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <numeric>
 
 using ::testing::ElementsAre;
@@ -356,4 +358,45 @@ TEST_F(OptionMenuTree, SymbolicLinksIntoTheTreeCannotMakeTheBuildEndless)
     EXPECT_EQ(findEntry(findEntry(entries, "S")->children, "home"), nullptr);
     EXPECT_EQ(menu.getNumOfFiles(), 8) << "the ladder's file is listed once";
     ladder.deleteRecursively();
+}
+
+TEST_F(OptionMenuTree, NamesThatAreNotUtf8AreListedAsValidText)
+{
+    // The file system hands over any bytes as a name. Some malformed sequences make the
+    // framework's text conversion copy more bytes than it counted, so the framework's own listing
+    // (deleteRecursively's too) must never meet these: they are made and removed here.
+    struct BadNames
+    {
+        explicit BadNames(const std::string& folder)
+            : paths{folder + "\xc0" + std::string(200, 'n') + ".vzrp", folder + "half\xe2\x82.vzrp",
+                    folder + "\xff.vzrp", folder + "\xc0" + std::string(100, 'd')}
+        {
+            for (size_t i = 0; i + 1 < paths.size(); ++i)
+                std::ofstream(paths[i]) << "x";
+            std::filesystem::create_directory(paths.back());
+        }
+        ~BadNames()
+        {
+            for (const auto& path : paths)
+                std::filesystem::remove(path);
+        }
+        const std::vector<std::string> paths;
+    } badNames(root.getFullPathName().toStdString() + "/");
+
+    menu.createMenuTree();
+    EXPECT_EQ(menu.getNumOfFiles(), 10);
+    int replaced = 0;
+    for (int index = 0; index + 1 < menu.getNumOfFiles(); ++index)
+    {
+        const auto name = menu.getFileName(index);
+        EXPECT_TRUE(juce::CharPointer_UTF8::isValidString(name.toRawUTF8(), 1 << 20));
+        EXPECT_TRUE(
+            juce::CharPointer_UTF8::isValidString(menu.getFilePath(index).toRawUTF8(), 1 << 20));
+        replaced += name.containsChar(0xfffd) ? 1 : 0;
+    }
+    EXPECT_EQ(replaced, 3);
+    EXPECT_NE(
+        findEntry(describeMenu(menu.getRootMenu()),
+                  juce::String::charToString(0xfffd) + juce::String::repeatedString("d", 100)),
+        nullptr);
 }

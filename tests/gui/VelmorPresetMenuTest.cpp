@@ -127,6 +127,20 @@ TEST_F(PresetMenu, ReadsPresetFilesInsideTheFolderOnly)
     above.deleteFile();
 }
 
+TEST_F(PresetMenu, ADeeplyNestedPresetFileIsRefusedNotParsed)
+{
+    // 300,000 nested elements in 900 KB: enough to run a recursive parser out of stack.
+    writeTextFile(folder.getChildFile("Deep.vzrp"), juce::String::repeatedString("<a>", 300000));
+    StompixZR7714AudioProcessor fresh;
+    fresh.setParameter(4, 0.5f);
+
+    EXPECT_EQ(menu.readPreset(&fresh, "Deep.vzrp"), 0);
+    menu.setSelectedFilePath("Deep.vzrp");
+    menu.compareAndMarkPreset(&fresh);
+    EXPECT_EQ(menu.getText(), "Deep");
+    EXPECT_FLOAT_EQ(fresh.getParameter(4), 0.5f);
+}
+
 TEST_F(PresetMenu, ComparingMarksOnlyADifferenceFromTheSelectedFile)
 {
     menu.compareAndMarkPreset(&processor);

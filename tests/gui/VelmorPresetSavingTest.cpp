@@ -1,5 +1,6 @@
 #include "VelmorPresetSaving.h"
 #include "DialogTestSupport.h"
+#include "GuardedXml.h"
 #include "MenuTreeSupport.h"
 #include "StompixZR7714AudioProcessor.h"
 #include "TemporaryHome.h"
@@ -66,7 +67,7 @@ protected:
     static float depthIn(const juce::File& file)
     {
         StompixZR7714AudioProcessor reader;
-        reader.readPreset(juce::XmlDocument::parse(file), true);
+        reader.readPreset(GuardedXml::parse(file), true);
         return reader.getParameter(4);
     }
 
