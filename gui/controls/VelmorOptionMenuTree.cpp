@@ -217,7 +217,7 @@ bool VelmorOptionMenuTree::selectFilePath(const juce::String& relativePath)
         return true;
     }
 
-    setText(getDirectory().getChildFile(selectedFilePath).getFileNameWithoutExtension(),
+    setText(velmor::fileNamedBy(getDirectory(), selectedFilePath).getFileNameWithoutExtension(),
             juce::dontSendNotification);
     return false;
 }

@@ -177,9 +177,33 @@ void VelmorFileBrowser::timerCallback()
         return;
 
     if (mode == 1)
-        velmor::setButtonActive(*okButton, browser->getSelectedFile(0).existsAsFile());
+        velmor::setButtonActive(*okButton, getSelectedFile().existsAsFile());
     else if (mode == 5)
-        velmor::setButtonActive(*okButton, browser->currentFileIsValid());
+        velmor::setButtonActive(*okButton, selectedFileIsValid());
+}
+
+juce::File VelmorFileBrowser::getSelectedFile() const
+{
+    if (browser == nullptr)
+        return {};
+
+    for (auto* child : browser->getChildren())
+        if (auto* nameField = dynamic_cast<juce::TextEditor*>(child);
+            nameField != nullptr && !nameField->isReadOnly())
+            return velmor::fileNamedBy(browser->getRoot(), nameField->getText());
+
+    return browser->getSelectedFile(0);
+}
+
+bool VelmorFileBrowser::selectedFileIsValid() const
+{
+    using Flags = juce::FileBrowserComponent::FileChooserFlags;
+    const int browserFlags = flagsForMode(mode);
+    const auto file = getSelectedFile();
+
+    if ((browserFlags & Flags::canSelectDirectories) == 0 && file.isDirectory())
+        return false;
+    return (browserFlags & Flags::saveMode) != 0 || file.exists();
 }
 
 void VelmorFileBrowser::buttonClicked(juce::Button* button)

@@ -95,6 +95,22 @@ TEST_F(EditorTest, StepsAndMenuChoicesLoadThePresetAndNameANewerOne)
     EXPECT_FALSE(alert.isVisible());
 }
 
+TEST_F(EditorTest, APresetWhoseNameStartsWithATildeLoadsFromTheMenu)
+{
+    writePreset("Init.vzrp", 0.5f);
+    writePreset("~Tilde.vzrp", 0.2f);
+    openEditor();
+    tick(4);
+
+    auto& menu = dynamic_cast<VelmorPresetMenu&>(presetLabel());
+    menu.createMenuTree();
+    menu.menuResult(idOf(menu, fileBelow(presetFolder, "~Tilde.vzrp")), listingOfLastBuild(menu));
+    EXPECT_EQ(slot().presetPath[0], "~Tilde.vzrp");
+    EXPECT_EQ(processor.getParameter(kDepth), 0.2f);
+    tick(3);
+    EXPECT_EQ(presetLabel().getText(), "~Tilde");
+}
+
 TEST_F(EditorTest, SteppingThroughAnEmptyFolderKeepsTheSelection)
 {
     openEditor();

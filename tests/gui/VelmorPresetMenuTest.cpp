@@ -141,6 +141,38 @@ TEST_F(PresetMenu, ADeeplyNestedPresetFileIsRefusedNotParsed)
     EXPECT_FLOAT_EQ(fresh.getParameter(4), 0.5f);
 }
 
+TEST_F(PresetMenu, ALeadingTildeIsPartOfAPresetsName)
+{
+    processor.setParameter(4, 0.125f);
+    const auto home = temporaryHome();
+    for (const auto& path : juce::StringArray{"~Tilde.vzrp", "Sub/~Inner.vzrp", "~/Plain.vzrp",
+                                              "~root/Named.vzrp", "~Dir\\Back.vzrp"})
+    {
+        SCOPED_TRACE(path);
+        const auto slashed = path.replaceCharacter('\\', '/');
+        const auto file = fileBelow(folder, slashed);
+        const auto name = file.getFileNameWithoutExtension();
+
+        const auto written = menu.writePreset(&processor, path);
+        EXPECT_TRUE(written.wasOk()) << written.getErrorMessage();
+        EXPECT_TRUE(file.existsAsFile());
+        EXPECT_EQ(menu.getSelectedFilePath(), slashed);
+        EXPECT_EQ(menu.getText(), name);
+
+        StompixZR7714AudioProcessor fresh;
+        EXPECT_EQ(menu.readPreset(&fresh, path), 1);
+        EXPECT_FLOAT_EQ(fresh.getParameter(4), 0.125f);
+
+        // Found in the tree again: shown unmarked, and unchanged against the file.
+        menu.setSelectedFilePath("Init.vzrp");
+        menu.setSelectedFilePath(path);
+        menu.compareAndMarkPreset(&fresh);
+        EXPECT_EQ(menu.getText(), name);
+        EXPECT_EQ(menu.getSelectedFileIndex(), idOf(file));
+    }
+    EXPECT_FALSE(home.getChildFile("Plain.vzrp").exists());
+}
+
 TEST_F(PresetMenu, ComparingMarksOnlyADifferenceFromTheSelectedFile)
 {
     menu.compareAndMarkPreset(&processor);

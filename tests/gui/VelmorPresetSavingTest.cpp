@@ -177,6 +177,32 @@ TEST_F(PresetSaving, SaveAsAddsTheExtensionOnceAndClosesTheBrowser)
     EXPECT_FALSE(folder.getChildFile("Keys.vzrp.vzrp").exists());
 }
 
+TEST_F(PresetSaving, SaveAsTakesALeadingTildeAsPartOfTheName)
+{
+    const auto taken = fileBelow(folder, "~Taken.vzrp");
+    ASSERT_TRUE(processor.writePreset(true).writeTo(taken));
+
+    browser.show();
+    typeName("~Tilde2");
+    EXPECT_TRUE(buttonNamed(browser, "OK").isEnabled());
+    EXPECT_TRUE(buttonNamed(browser, "New Folder").isEnabled());
+    browser.okButtonClicked();
+    EXPECT_FLOAT_EQ(depthIn(fileBelow(folder, "~Tilde2.vzrp")), 0.75f);
+    EXPECT_EQ(slotPath(), "~Tilde2.vzrp");
+    EXPECT_EQ(menu.getText(), "~Tilde2");
+    EXPECT_FALSE(browser.isVisible());
+
+    // An existing one is asked about first.
+    browser.show();
+    typeName("~Taken");
+    browser.okButtonClicked();
+    EXPECT_TRUE(isUpAndModal(browserQuestion));
+    EXPECT_EQ(titleOf(browserQuestion), velmor::overwriteQuestion(taken, folder));
+    buttonNamed(browserQuestion, "CANCEL").triggerClick();
+    dispatchPendingMessages();
+    browser.hide();
+}
+
 TEST_F(PresetSaving, SaveAsIntoASubFolderRecordsTheRelativePath)
 {
     browser.show();
