@@ -114,6 +114,11 @@ void VelmorFileBrowser::createBrowser(int browserFlags, const juce::String& titl
     browser->setBounds(12, 59, 300, 275);
     browser->addListener(this);
     browser->setColour(juce::Label::textColourId, dialogTextColour);
+    // Its caption before the name field ("file:") is a label of its own, which takes its colour
+    // from the look rather than from the browser: it is given the dialog's text colour itself.
+    for (auto* child : browser->getChildren())
+        if (auto* label = dynamic_cast<juce::Label*>(child))
+            label->setColour(juce::Label::textColourId, dialogTextColour);
 
     okButton = makeButton("OK", okImageType, {179, 336, 132, 51});
     cancelButton = makeButton("CANCEL", cancelImageType, {179, 386, 132, 51});
