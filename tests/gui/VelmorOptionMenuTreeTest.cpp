@@ -280,6 +280,56 @@ TEST_F(OptionMenuTree, AChoiceNotifiesOnceWithTheNewPathAndThenShowsTheName)
     EXPECT_EQ(menu.getSelectedFilePath(), "S/c.vzrp");
 }
 
+TEST_F(OptionMenuTree, AChoiceNotifiesUnlessItRepeatsTheLastChoiceUnchanged)
+{
+    // How the selection got where it is before a file is chosen from the menu, and whether that
+    // choice reaches the listeners (which load the file).
+    const struct
+    {
+        const char* story;
+        std::vector<const char*> steps; // "choose x", "select x" (by path), "mark"
+        const char* chosen;
+        bool notifies;
+    } cases[] = {
+        {"selected at the start, never chosen", {"select a.vzrp"}, "a.vzrp", true},
+        {"the last choice again", {"choose a.vzrp"}, "a.vzrp", false},
+        {"the last choice again, marked", {"choose a.vzrp", "mark"}, "a.vzrp", true},
+        {"stepped on from the last choice", {"choose a.vzrp", "select b.vzrp"}, "b.vzrp", true},
+        {"back to the last choice", {"choose a.vzrp", "select b.vzrp"}, "a.vzrp", true},
+        {"stepped away and back",
+         {"choose a.vzrp", "select b.vzrp", "select a.vzrp"},
+         "a.vzrp",
+         false},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.story);
+        VelmorOptionMenuTree fresh("presetMenu_");
+        fresh.setDirectoryPath(root.getFullPathName());
+        fresh.setFileExtension("*.vzrp");
+        fresh.createMenuTree();
+        const auto choose = [&](const juce::String& path)
+        { fresh.menuResult(::idOf(fresh, root.getChildFile(path)), ::listingOfLastBuild(fresh)); };
+
+        for (const juce::String step : c.steps)
+        {
+            const auto path = step.fromFirstOccurrenceOf(" ", false, false);
+            if (step.startsWith("choose"))
+                choose(path);
+            else if (step.startsWith("select"))
+                fresh.setSelectedFilePath(path);
+            else
+                fresh.setText(fresh.getText() + "*", juce::dontSendNotification);
+        }
+
+        RecordingListener listener(fresh);
+        choose(c.chosen);
+        EXPECT_EQ(listener.calls.size(), c.notifies ? 1u : 0u);
+        EXPECT_EQ(fresh.getSelectedFilePath(), c.chosen);
+        EXPECT_EQ(fresh.getText(), juce::String(c.chosen).upToLastOccurrenceOf(".", false, false));
+    }
+}
+
 TEST_F(OptionMenuTree, ChoosingAFileThatSharesTheShownNameLoadsIt)
 {
     writeTextFile(root.getChildFile("c.vzrp"));
