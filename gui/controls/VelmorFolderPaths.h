@@ -7,8 +7,13 @@
 namespace velmor
 {
 
-// The file a path names below folder: a relative path below it (backslashes taken as separators,
-// "." and ".." resolved), an absolute path as it stands. A path that does not end up strictly
+// The file a path names from folder: an absolute path (one that starts with a separator) as it
+// stands, any other path relative to folder, with backslashes taken as separators and "." and
+// ".." resolved. Every other name is taken literally: a leading "~" is a plain character here,
+// never another user's home folder (the framework's File reads it so).
+juce::File fileNamedBy(const juce::File& folder, const juce::String& path);
+
+// The file a path names below folder (see fileNamedBy). A path that does not end up strictly
 // below folder gives the null File().
 juce::File resolveInsideFolder(const juce::File& folder, const juce::String& path);
 
