@@ -2,8 +2,8 @@
 
 #include <juce_core/juce_core.h>
 
-// Paths below a folder, as the preset menu and the dialogs store and compare them. Stored paths
-// come from host state and typed names, so none of them may lead out of the folder.
+// Paths below a folder, as the processor, the preset menu and the dialogs store and compare them.
+// Stored paths come from host state and typed names, so none of them may lead out of the folder.
 namespace velmor
 {
 
