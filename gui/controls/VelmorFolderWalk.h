@@ -16,7 +16,7 @@ public:
     bool descendInto(const juce::File& folder);
 
     // The immediate sub-folders of folder (hidden ones included), in the order the file system
-    // lists them. Names that are not valid UTF-8 come back with U+FFFD for each malformed byte.
+    // lists them.
     static juce::Array<juce::File> subFoldersOf(const juce::File& folder);
 
     // The files directly in folder (hidden ones included) that match the wildcard pattern, in the
