@@ -214,6 +214,12 @@ void StompixZR7714AudioProcessor::passThrough(juce::AudioBuffer<float>& buffer) 
             buffer.copyFrom(channel, 0, buffer, 0, 0, numSamples);
 }
 
+void StompixZR7714AudioProcessor::processBlockBypassed(juce::AudioBuffer<float>& buffer,
+                                                       juce::MidiBuffer&)
+{
+    passThrough(buffer);
+}
+
 void StompixZR7714AudioProcessor::processBlock(juce::AudioBuffer<float>& buffer, juce::MidiBuffer&)
 {
     const juce::ScopedNoDenormals noDenormals;

@@ -52,6 +52,11 @@ public:
     void processBlock(juce::AudioBuffer<float>& buffer, juce::MidiBuffer& midiMessages) override;
     using juce::AudioProcessor::processBlock;
 
+    // A host's bypass passes the block as the effect switched off does: the inputs on their
+    // outputs, a single input on both. (The framework's own version silences the second output.)
+    void processBlockBypassed(juce::AudioBuffer<float>& buffer, juce::MidiBuffer&) override;
+    using juce::AudioProcessor::processBlockBypassed;
+
     // The model switch, on the message thread, 50 ms after the last write of phaserType.
     void timerCallback() override;
 

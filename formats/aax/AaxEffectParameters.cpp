@@ -418,15 +418,8 @@ void AaxEffectParameters::RenderPiece(const float* const* inputs, float* const* 
                     numSamples);
 
     juce::AudioBuffer<float> buffer(outputs, numOutputs, offset, numSamples);
-    if (!bypassed)
-    {
+    if (bypassed)
+        audioProcessor->processBlockBypassed(buffer, noMidi);
+    else
         audioProcessor->processBlock(buffer, noMidi);
-        return;
-    }
-
-    audioProcessor->processBlockBypassed(buffer, noMidi);
-    // The framework's bypass silences the outputs beyond the inputs; passing the block unchanged
-    // means the mono input on every output, as the processor's own pass-through has it.
-    for (int channel = numInputs; channel < numOutputs; ++channel)
-        CopyChannel(outputs[channel] + offset, inputs[0] + offset, numSamples);
 }

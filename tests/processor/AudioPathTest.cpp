@@ -75,6 +75,24 @@ TEST_P(Audio, EffectOffPassesTheInputThrough)
     EXPECT_TRUE(sameSamples(runProcessor(processor, input, blockSize), expected));
 }
 
+// A host's bypass passes the block as the effect switched off does, in every layout.
+TEST_P(Audio, HostBypassPassesTheInputThrough)
+{
+    const auto [ins, outs] = GetParam();
+    prepare(ins, outs);
+    const auto input = noise(ins, blockSize);
+    juce::AudioBuffer<float> block(std::max(ins, outs), blockSize);
+    block.clear();
+
+    for (int channel = 0; channel < ins; ++channel)
+        block.copyFrom(channel, 0, input, channel, 0, blockSize);
+
+    juce::MidiBuffer midi;
+    processor.processBlockBypassed(block, midi);
+    block.setSize(outs, blockSize, true);
+    EXPECT_TRUE(sameSamples(block, passedThrough(input, outs)));
+}
+
 // Before preparation and after release there are no scratch buffers: the audio passes through.
 TEST_P(Audio, UnpreparedOrReleasedPassesThrough)
 {
