@@ -142,6 +142,8 @@ private:
     template <typename Function> void forEachModel(Function&& function);
 
     void forceCalcParams();
+    // On a timer tick that finds a switch still pending: true when it is out of the way.
+    bool settlePendingSwitch();
     void processPiece(const BlockChannels& channels, int offset, int numSamples);
     void passThrough(juce::AudioBuffer<float>& buffer) const;
     bool readHostTempo(float& tempo);
@@ -179,6 +181,7 @@ private:
     bool switchPending = false;
     float oldModelGain = 1.0f;
     float oldModelStep = 0.0f;
+    float crossfadeGainAtLastTick = 1.0f; // message thread: how far the crossfade had come
     std::array<float, 6> sentValues{};
     bool sentStereoOn = false;
     bool sentSyncOn = false;
