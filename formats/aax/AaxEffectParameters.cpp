@@ -107,9 +107,16 @@ AAX_Result AaxEffectParameters::EffectInit()
     bypass->SetNumberOfSteps(2);
     bypass->SetType(AAX_eParameterType_Discrete);
     AddOwnedParameter(std::move(bypass));
-    const AAX_CPacketHandler<AAX_CPacketDispatcher> bypassPacket(
-        &mPacketDispatcher, &AAX_CPacketDispatcher::GenerateSingleValuePacket);
-    mPacketDispatcher.RegisterPacket(cDefaultMasterBypassID, AaxContext::bypass, &bypassPacket);
+    // The dispatcher keeps its registrations for the data model's whole life, through every
+    // Uninitialize: the packet is registered at the first initialisation only.
+    if (!bypassPacketRegistered)
+    {
+        const AAX_CPacketHandler<AAX_CPacketDispatcher> bypassPacket(
+            &mPacketDispatcher, &AAX_CPacketDispatcher::GenerateSingleValuePacket);
+        bypassPacketRegistered =
+            mPacketDispatcher.RegisterPacket(cDefaultMasterBypassID, AaxContext::bypass,
+                                             &bypassPacket) == AAX_SUCCESS;
+    }
 
     for (int index = 0; index < parameters.count(); ++index)
     {
