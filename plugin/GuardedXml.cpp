@@ -1,5 +1,7 @@
 #include "GuardedXml.h"
 
+#include "Utf8.h"
+
 #include <cstring>
 #include <string>
 
@@ -312,44 +314,9 @@ juce::String toValidText(const char* bytes, size_t numBytes)
     std::string valid;
     valid.reserve(numBytes);
 
-    const auto byteAt = [bytes](size_t index) { return (juce::uint32)(juce::uint8)bytes[index]; };
-
     for (size_t i = 0; i < numBytes && bytes[i] != 0;)
     {
-        const auto lead = byteAt(i);
-
-        if (lead < 0x80)
-        {
-            valid += (char)lead;
-            ++i;
-            continue;
-        }
-
-        size_t length = 0;
-
-        if (lead >= 0xc2 && lead <= 0xdf)
-            length = 2;
-        else if (lead >= 0xe0 && lead <= 0xef)
-            length = 3;
-        else if (lead >= 0xf0 && lead <= 0xf4)
-            length = 4;
-
-        static constexpr juce::uint32 leadBits[] = {0, 0, 0x1f, 0x0f, 0x07};
-        static constexpr juce::uint32 smallest[] = {0, 0, 0x80, 0x800, 0x10000};
-        juce::uint32 codePoint = lead & leadBits[length];
-        bool wellFormed = length > 0 && i + length <= numBytes;
-
-        for (size_t k = 1; wellFormed && k < length; ++k)
-        {
-            const auto next = byteAt(i + k);
-            wellFormed = (next & 0xc0) == 0x80;
-            codePoint = (codePoint << 6) | (next & 0x3f);
-        }
-
-        wellFormed = wellFormed && codePoint >= smallest[length] && codePoint <= 0x10ffff &&
-                     !(codePoint >= 0xd800 && codePoint <= 0xdfff);
-
-        if (wellFormed)
+        if (const auto length = Utf8::wellFormedLength(bytes + i, numBytes - i); length > 0)
         {
             valid.append(bytes + i, length);
             i += length;

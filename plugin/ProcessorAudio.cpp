@@ -176,10 +176,7 @@ void StompixZR7714AudioProcessor::timerCallback()
     // same lock means no model is ever entered by two threads at once.
     const juce::ScopedLock lock(getCallbackLock());
 
-    // While a crossfade is still running, a new target waits for it to finish (the timer keeps
-    // ticking): re-targeting it midway would cut the fading model off, and switching back to
-    // the playing model would reset the model the audio thread is running.
-    if (switchPending)
+    if (switchPending && !settlePendingSwitch())
         return;
 
     stopTimer();
@@ -193,6 +190,7 @@ void StompixZR7714AudioProcessor::timerCallback()
     selectedModel = modelNumber;
     oldModelGain = 1.0f;
     oldModelStep = -1.0f / (float)fadeLength;
+    crossfadeGainAtLastTick = oldModelGain;
 
     if (auto* model = getModel(modelNumber))
     {
@@ -201,6 +199,36 @@ void StompixZR7714AudioProcessor::timerCallback()
     }
 
     switchPending = true;
+}
+
+bool StompixZR7714AudioProcessor::settlePendingSwitch()
+{
+    // Not taken up yet: no block has run since it was handed over (the effect is off and passes
+    // the audio through, or the host is not processing). It is withdrawn, and the newer type
+    // decides alone; no model has run it, so nothing is cut off.
+    if (oldModelGain >= 1.0f)
+    {
+        switchPending = false;
+        selectedModel = playingModel;
+        return true;
+    }
+
+    // Under way: re-targeting it midway would cut the fading model off, and switching back to
+    // the playing model would reset the model the audio thread is running. The timer looks
+    // again at its next tick, which comes after at most a crossfade's length of processed audio.
+    if (oldModelGain != crossfadeGainAtLastTick)
+    {
+        crossfadeGainAtLastTick = oldModelGain;
+        return false;
+    }
+
+    // Under way, but not a sample processed since the last tick: the audio stopped halfway (the
+    // effect faded out into the pass-through, or the host stopped processing), and nobody hears
+    // the models. Waiting would keep the timer running for as long; the crossfade ends here.
+    oldModelGain = 0.0f;
+    switchPending = false;
+    playingModel = selectedModel;
+    return true;
 }
 
 //==============================================================================
@@ -212,6 +240,12 @@ void StompixZR7714AudioProcessor::passThrough(juce::AudioBuffer<float>& buffer) 
     if (getTotalNumInputChannels() == 1)
         for (int channel = 1; channel < outputs; ++channel)
             buffer.copyFrom(channel, 0, buffer, 0, 0, numSamples);
+}
+
+void StompixZR7714AudioProcessor::processBlockBypassed(juce::AudioBuffer<float>& buffer,
+                                                       juce::MidiBuffer&)
+{
+    passThrough(buffer);
 }
 
 void StompixZR7714AudioProcessor::processBlock(juce::AudioBuffer<float>& buffer, juce::MidiBuffer&)

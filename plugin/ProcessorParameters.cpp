@@ -2,6 +2,7 @@
 
 #include "NumberText.h"
 #include "PluginIdentity.h"
+#include "VelmorFolderPaths.h"
 
 namespace
 {
@@ -103,8 +104,7 @@ const juce::String StompixZR7714AudioProcessor::getProgramName(int index)
     if (!juce::isPositiveAndBelow(index, numPrograms))
         return {};
 
-    return getPresetFolder()
-        .getChildFile(programSlots[(size_t)index].activePresetPath())
+    return velmor::fileNamedBy(getPresetFolder(), programSlots[(size_t)index].activePresetPath())
         .getFileNameWithoutExtension();
 }
 

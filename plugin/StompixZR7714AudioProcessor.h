@@ -55,6 +55,11 @@ public:
     void processBlock(juce::AudioBuffer<float>& buffer, juce::MidiBuffer& midiMessages) override;
     using juce::AudioProcessor::processBlock;
 
+    // A host's bypass passes the block as the effect switched off does: the inputs on their
+    // outputs, a single input on both. (The framework's own version silences the second output.)
+    void processBlockBypassed(juce::AudioBuffer<float>& buffer, juce::MidiBuffer&) override;
+    using juce::AudioProcessor::processBlockBypassed;
+
     // The model switch, on the message thread, 50 ms after the last write of phaserType.
     void timerCallback() override;
 
@@ -140,6 +145,8 @@ private:
     template <typename Function> void forEachModel(Function&& function);
 
     void forceCalcParams();
+    // On a timer tick that finds a switch still pending: true when it is out of the way.
+    bool settlePendingSwitch();
     void processPiece(const BlockChannels& channels, int offset, int numSamples);
     void passThrough(juce::AudioBuffer<float>& buffer) const;
     bool readHostTempo(float& tempo);
@@ -177,6 +184,7 @@ private:
     bool switchPending = false;
     float oldModelGain = 1.0f;
     float oldModelStep = 0.0f;
+    float crossfadeGainAtLastTick = 1.0f; // message thread: how far the crossfade had come
     std::array<float, 6> sentValues{};
     bool sentStereoOn = false;
     bool sentSyncOn = false;

@@ -140,4 +140,25 @@ for fuzzer in "${fuzzers[@]}"; do
     run_fuzzer $fuzzer
 done
 suite=""
+
+# The processor is shared by the host's audio thread and its message thread: with clang, the
+# processor and GUI suites and a stress test of both threads at once (STOMPIX_STRESS_SECONDS,
+# default 5) run under ThreadSanitizer, in a build folder of their own. The first race it reports
+# ends the suite with a failure.
+stage="thread sanitizer build"
+tsan_dir="${TSAN_BUILD_DIR:-build-tsan}"
+cmake -S . -B "$tsan_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+    -DSTOMPIX_TSAN=ON -DSTOMPIX_WERROR=OFF -DSTOMPIX_BUILD_BENCH=OFF
+cmake --build "$tsan_dir" --parallel "$jobs" \
+    --target stompix_processor_tests stompix_gui_tests stompix_thread_stress_tests
+stage="thread sanitizer suites"
+export TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 history_size=4"
+run_ctest "$tsan_dir" -R '^stompix_processor_tests$'
+# Run directly, so that the log shows how many blocks and operations the two threads made.
+suite="stompix_thread_stress_tests"
+"$tsan_dir/tests/threads/stompix_thread_stress_tests" --gtest_color=no
+suite="stompix_gui_tests"
+xvfb-run -a "$tsan_dir/tests/gui/stompix_gui_tests" --gtest_color=no
+suite=""
 echo "test: every stage passed"

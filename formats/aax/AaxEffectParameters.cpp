@@ -107,9 +107,16 @@ AAX_Result AaxEffectParameters::EffectInit()
     bypass->SetNumberOfSteps(2);
     bypass->SetType(AAX_eParameterType_Discrete);
     AddOwnedParameter(std::move(bypass));
-    const AAX_CPacketHandler<AAX_CPacketDispatcher> bypassPacket(
-        &mPacketDispatcher, &AAX_CPacketDispatcher::GenerateSingleValuePacket);
-    mPacketDispatcher.RegisterPacket(cDefaultMasterBypassID, AaxContext::bypass, &bypassPacket);
+    // The dispatcher keeps its registrations for the data model's whole life, through every
+    // Uninitialize: the packet is registered at the first initialisation only.
+    if (!bypassPacketRegistered)
+    {
+        const AAX_CPacketHandler<AAX_CPacketDispatcher> bypassPacket(
+            &mPacketDispatcher, &AAX_CPacketDispatcher::GenerateSingleValuePacket);
+        bypassPacketRegistered =
+            mPacketDispatcher.RegisterPacket(cDefaultMasterBypassID, AaxContext::bypass,
+                                             &bypassPacket) == AAX_SUCCESS;
+    }
 
     for (int index = 0; index < parameters.count(); ++index)
     {
@@ -418,15 +425,8 @@ void AaxEffectParameters::RenderPiece(const float* const* inputs, float* const* 
                     numSamples);
 
     juce::AudioBuffer<float> buffer(outputs, numOutputs, offset, numSamples);
-    if (!bypassed)
-    {
+    if (bypassed)
+        audioProcessor->processBlockBypassed(buffer, noMidi);
+    else
         audioProcessor->processBlock(buffer, noMidi);
-        return;
-    }
-
-    audioProcessor->processBlockBypassed(buffer, noMidi);
-    // The framework's bypass silences the outputs beyond the inputs; passing the block unchanged
-    // means the mono input on every output, as the processor's own pass-through has it.
-    for (int channel = numInputs; channel < numOutputs; ++channel)
-        CopyChannel(outputs[channel] + offset, inputs[0] + offset, numSamples);
 }

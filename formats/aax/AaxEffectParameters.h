@@ -85,4 +85,5 @@ private:
     int numInputs = 0;
     int numOutputs = 0;
     bool processorPrepared = false;
+    bool bypassPacketRegistered = false;
 };

@@ -1,5 +1,7 @@
 #include "HostText.h"
 
+#include <GuardedXml.h>
+
 #include <cstring>
 
 namespace HostText
@@ -31,10 +33,6 @@ juce::String read(const char* text, std::size_t maxLength)
     if (text == nullptr)
         return {};
 
-    std::size_t length = 0;
-    while (length < maxLength && text[length] != '\0')
-        ++length;
-
-    return juce::String::fromUTF8(text, static_cast<int>(length));
+    return GuardedXml::toValidText(text, maxLength);
 }
 } // namespace HostText

@@ -11,6 +11,8 @@ namespace HostText
 // character boundary when it is too long. A null buffer or a capacity of 0 writes nothing.
 void write(char* buffer, const juce::String& text, std::size_t capacity);
 
-// Reads a text the host hands in, up to maxLength bytes even when it has no terminator.
+// Reads a text the host hands in, up to maxLength bytes even when it has no terminator. Every
+// text from the host comes through here: what is not valid UTF-8 becomes U+FFFD before the
+// framework sees it, whose character walk can step past the end of malformed text.
 juce::String read(const char* text, std::size_t maxLength);
 } // namespace HostText

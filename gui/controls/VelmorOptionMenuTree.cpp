@@ -185,25 +185,28 @@ void VelmorOptionMenuTree::menuResult(int result, const Listing& listing)
     const auto& chosenFile = listing.filePaths[result - 1];
     const auto& chosenName = listing.fileNames[result - 1];
     const auto chosenPath = relativePathOf(chosenFile);
-    const bool alreadySelected = chosenPath == selectedFilePath;
+    const bool repeatsLastChoice = chosenPath == lastChosenPath && chosenPath == selectedFilePath;
 
     selectedFilePath = chosenPath;
     selectedFileIndex = filePaths.indexOf(chosenFile) + 1;
 
-    if (alreadySelected)
+    if (repeatsLastChoice)
     {
         // The label tells its listeners only when the text changes, that is when it carried a
-        // mark: choosing the selected file again then reloads it.
+        // mark: choosing the last choice again then reloads it, and otherwise does nothing.
         setText(chosenName, juce::sendNotification);
         return;
     }
 
-    // Another file: the listeners load it at once, whatever the label shows (two files in
+    // Another file than the last choice, or than the selection (which stepping or a host may have
+    // moved since): the listeners load it at once, whatever the label shows (two files in
     // different folders may share a name).
     const juce::Component::SafePointer<VelmorOptionMenuTree> guard(this);
     callChangeListeners();
-    if (guard != nullptr)
-        setText(chosenName, juce::dontSendNotification);
+    if (guard == nullptr)
+        return;
+    lastChosenPath = chosenPath;
+    setText(chosenName, juce::dontSendNotification);
 }
 
 bool VelmorOptionMenuTree::selectFilePath(const juce::String& relativePath)
@@ -217,7 +220,7 @@ bool VelmorOptionMenuTree::selectFilePath(const juce::String& relativePath)
         return true;
     }
 
-    setText(getDirectory().getChildFile(selectedFilePath).getFileNameWithoutExtension(),
+    setText(velmor::fileNamedBy(getDirectory(), selectedFilePath).getFileNameWithoutExtension(),
             juce::dontSendNotification);
     return false;
 }

@@ -66,6 +66,8 @@ private:
     juce::StringArray filePaths;
     juce::StringArray fileNames;
     juce::String directoryPath;
+    // The relative path of the file last chosen through the menu; only a menu choice sets it.
+    juce::String lastChosenPath;
     juce::String selectedFilePath;
     int selectedFileIndex = 0;
     juce::String fileExtension{"*"};

@@ -1,5 +1,6 @@
 #include "VelmorPresetMenu.h"
 
+#include "GuardedXml.h"
 #include "StompixZR7714AudioProcessor.h"
 #include "VelmorFolderPaths.h"
 
@@ -11,9 +12,68 @@ juce::Result saveFailure(const juce::String& reason)
 {
     return juce::Result::fail("Couldn't save the preset! " + reason);
 }
+
+// Whether the framework draws text on one line of that width without cutting it: it squeezes a
+// line down to the minimum horizontal scale before it cuts it with an ellipsis.
+bool fitsOnOneLine(const juce::String& text, const juce::Font& font, float width,
+                   float minimumHorizontalScale)
+{
+    const float scale = minimumHorizontalScale > 0.0f
+                            ? minimumHorizontalScale
+                            : juce::Font::getDefaultMinimumHorizontalScaleFactor();
+    return font.getStringWidthFloat(text.trim()) * scale < width;
+}
+
+// text (a name followed by the mark) as it fits on one line: whole, or with the name cut and an
+// ellipsis in the framework's manner before the mark.
+juce::String withMarkInSight(const juce::String& text, const juce::Font& font, float width,
+                             float minimumHorizontalScale)
+{
+    if (fitsOnOneLine(text, font, width, minimumHorizontalScale))
+        return text;
+
+    const auto name = text.dropLastCharacters(changedMark.length());
+    for (int length = name.length() - 1; length > 0; --length)
+    {
+        const auto shortened = name.substring(0, length).trimEnd() + "..." + changedMark;
+        if (fitsOnOneLine(shortened, font, width, minimumHorizontalScale))
+            return shortened;
+    }
+    return "..." + changedMark;
+}
 } // namespace
 
 VelmorPresetMenu::VelmorPresetMenu(const juce::String& name) : VelmorOptionMenuTree(name) {}
+
+void VelmorPresetMenu::paint(juce::Graphics& g)
+{
+    auto& look = getLookAndFeel();
+    const auto labelFont = look.getLabelFont(*this);
+    const auto area = look.getLabelBorderSize(*this).subtractedFrom(getLocalBounds());
+    const int numLines = juce::jmax(1, (int)((float)area.getHeight() / labelFont.getHeight()));
+    const auto text = getText();
+
+    const bool markMayBeCut =
+        markedAsChange && text.endsWith(changedMark) && numLines == 1 && !isBeingEdited();
+    const auto shown = markMayBeCut ? withMarkInSight(text, labelFont, (float)area.getWidth(),
+                                                      getMinimumHorizontalScale())
+                                    : text;
+
+    if (shown == text)
+    {
+        juce::Label::paint(g);
+        return;
+    }
+
+    // The look's label drawing, with the shortened text.
+    const float alpha = isEnabled() ? 1.0f : 0.5f;
+    g.fillAll(findColour(backgroundColourId));
+    g.setColour(findColour(textColourId).withMultipliedAlpha(alpha));
+    g.setFont(labelFont);
+    g.drawFittedText(shown, area, getJustificationType(), numLines, getMinimumHorizontalScale());
+    g.setColour(findColour(outlineColourId).withMultipliedAlpha(alpha));
+    g.drawRect(getLocalBounds());
+}
 
 void VelmorPresetMenu::setSelectedFilePath(juce::String relativePath)
 {
@@ -64,7 +124,7 @@ void VelmorPresetMenu::compareAndMarkPreset(StompixZR7714AudioProcessor* process
     if (processor == nullptr || !file.existsAsFile())
         return;
 
-    if (processor->comparePreset(juce::XmlDocument::parse(file)))
+    if (processor->comparePreset(GuardedXml::parse(file)))
         setPresetHasChanged();
 }
 
@@ -74,7 +134,7 @@ int VelmorPresetMenu::readPreset(StompixZR7714AudioProcessor* processor, juce::S
     if (processor == nullptr || !file.existsAsFile())
         return 0;
 
-    return processor->readPreset(juce::XmlDocument::parse(file), true);
+    return processor->readPreset(GuardedXml::parse(file), true);
 }
 
 juce::Result VelmorPresetMenu::writePreset(StompixZR7714AudioProcessor* processor,

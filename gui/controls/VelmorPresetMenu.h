@@ -12,6 +12,10 @@ class VelmorPresetMenu : public VelmorOptionMenuTree
 public:
     explicit VelmorPresetMenu(const juce::String& name);
 
+    // A name too long for the label is shortened before the changed mark, never the mark itself;
+    // the label's text stays the whole name and mark.
+    void paint(juce::Graphics&) override;
+
     void setSelectedFilePath(juce::String relativePath) override;
     void setSelectedFileIndex(int itemId) override;
     void menuResult(int result, const Listing& listing) override;

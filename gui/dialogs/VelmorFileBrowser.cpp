@@ -114,6 +114,11 @@ void VelmorFileBrowser::createBrowser(int browserFlags, const juce::String& titl
     browser->setBounds(12, 59, 300, 275);
     browser->addListener(this);
     browser->setColour(juce::Label::textColourId, dialogTextColour);
+    // Its caption before the name field ("file:") is a label of its own, which takes its colour
+    // from the look rather than from the browser: it is given the dialog's text colour itself.
+    for (auto* child : browser->getChildren())
+        if (auto* label = dynamic_cast<juce::Label*>(child))
+            label->setColour(juce::Label::textColourId, dialogTextColour);
 
     okButton = makeButton("OK", okImageType, {179, 336, 132, 51});
     cancelButton = makeButton("CANCEL", cancelImageType, {179, 386, 132, 51});
@@ -177,9 +182,33 @@ void VelmorFileBrowser::timerCallback()
         return;
 
     if (mode == 1)
-        velmor::setButtonActive(*okButton, browser->getSelectedFile(0).existsAsFile());
+        velmor::setButtonActive(*okButton, getSelectedFile().existsAsFile());
     else if (mode == 5)
-        velmor::setButtonActive(*okButton, browser->currentFileIsValid());
+        velmor::setButtonActive(*okButton, selectedFileIsValid());
+}
+
+juce::File VelmorFileBrowser::getSelectedFile() const
+{
+    if (browser == nullptr)
+        return {};
+
+    for (auto* child : browser->getChildren())
+        if (auto* nameField = dynamic_cast<juce::TextEditor*>(child);
+            nameField != nullptr && !nameField->isReadOnly())
+            return velmor::fileNamedBy(browser->getRoot(), nameField->getText());
+
+    return browser->getSelectedFile(0);
+}
+
+bool VelmorFileBrowser::selectedFileIsValid() const
+{
+    using Flags = juce::FileBrowserComponent::FileChooserFlags;
+    const int browserFlags = flagsForMode(mode);
+    const auto file = getSelectedFile();
+
+    if ((browserFlags & Flags::canSelectDirectories) == 0 && file.isDirectory())
+        return false;
+    return (browserFlags & Flags::saveMode) != 0 || file.exists();
 }
 
 void VelmorFileBrowser::buttonClicked(juce::Button* button)

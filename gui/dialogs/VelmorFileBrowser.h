@@ -44,6 +44,11 @@ public:
 
 protected:
     juce::FileBrowserComponent* getBrowser() const noexcept { return browser.get(); }
+    // The browser's selection: with a name field, the file it names from the shown folder, its
+    // names taken literally (the framework's own answer reads a leading "~" as a home folder).
+    juce::File getSelectedFile() const;
+    // The framework's rule for a usable selection, applied to getSelectedFile.
+    bool selectedFileIsValid() const;
     juce::Button* getOkButton() const noexcept;
     juce::Button* getNewFolderButton() const noexcept;
     int getMode() const noexcept { return mode; }

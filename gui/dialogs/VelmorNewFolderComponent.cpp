@@ -4,6 +4,7 @@
 #include "EmbeddedImage.h"
 #include "Velmor2StateKickButton.h"
 #include "VelmorAlertComponent.h"
+#include "VelmorFolderPaths.h"
 
 #include <StompixDialogBoxBinImg.h>
 
@@ -100,11 +101,10 @@ void VelmorNewFolderComponent::createFolder()
     if (name.isEmpty() || browser == nullptr)
         return;
 
-    // "./" keeps a name such as "~x" from being read as another user's home folder: the folder
-    // is always made directly in the folder the browser shows ("." and ".." name that folder and
-    // its parent, which exist).
+    // The folder is made directly in the folder the browser shows, whatever the name looks like
+    // ("." and ".." name that folder and its parent, which exist; "~x" is a plain name).
     const auto shown = browser->getRoot();
-    const auto folder = shown.getChildFile("./" + name);
+    const auto folder = velmor::fileNamedBy(shown, name);
 
     if (folder.exists())
     {

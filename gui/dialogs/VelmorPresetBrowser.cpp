@@ -43,8 +43,8 @@ void VelmorPresetBrowser::timerCallback()
 
     // Inside means the preset folder itself or anything below it, never a sibling folder whose
     // name merely begins with the preset folder's name.
-    const bool inside = velmor::isFolderOrInside(getRootFolder(), fileBrowser->getSelectedFile(0));
-    velmor::setButtonActive(*getOkButton(), inside && fileBrowser->currentFileIsValid());
+    const bool inside = velmor::isFolderOrInside(getRootFolder(), getSelectedFile());
+    velmor::setButtonActive(*getOkButton(), inside && selectedFileIsValid());
     velmor::setButtonActive(*getNewFolderButton(), inside);
 }
 
@@ -70,7 +70,7 @@ void VelmorPresetBrowser::savePreset()
         return;
 
     // A name for a file below the preset folder, not the folder shown.
-    auto path = fileBrowser->getSelectedFile(0).getFullPathName();
+    auto path = getSelectedFile().getFullPathName();
     if (path.isEmpty() || !juce::File(path).isAChildOf(getRootFolder()) ||
         juce::File(path) == fileBrowser->getRoot())
         return;

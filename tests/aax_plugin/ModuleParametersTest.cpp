@@ -1,4 +1,5 @@
 #include "ChunkBuffer.h"
+#include "HeapBlockCount.h"
 #include "LoadedModule.h"
 
 #include <cstdio>
@@ -68,6 +69,34 @@ protected:
         return chunk;
     }
 };
+
+// A host may initialise one data model again and again, with or without Uninitialize between:
+// each Initialize makes anew what the one before released, and the packet registrations the
+// data model keeps for its whole life are made once. So the data model holds no more heap
+// blocks after the fifth Initialize than after the second.
+TEST_F(ModuleParameters, RepeatedInitializeRegistersNothingTwice)
+{
+    for (const bool uninitializeBetween : {false, true})
+    {
+        aaxhost::EffectInstance& instance = newInstance();
+        const auto initializeAgain = [&]
+        {
+            if (uninitializeBetween)
+            {
+                ASSERT_EQ(instance.dataModel().Uninitialize(), AAX_SUCCESS);
+            }
+            ASSERT_EQ(instance.dataModel().Initialize(instance.host().unknown()), AAX_SUCCESS);
+        };
+        initializeAgain();
+
+        const HeapBlockCount count;
+        for (int time = 0; time < 3; ++time)
+            initializeAgain();
+        EXPECT_GT(count.allocated(), 0) << "the module's blocks are counted";
+        EXPECT_EQ(count.held(), 0)
+            << (uninitializeBetween ? "with" : "without") << " Uninitialize between";
+    }
+}
 
 TEST_F(ModuleParameters, PublishesTheMasterBypassAndTheProcessorsTenParameters)
 {

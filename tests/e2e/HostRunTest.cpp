@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 namespace
@@ -114,6 +115,47 @@ TEST_F(Host, RefusesAnUnsupportedLayout)
     const auto run = runHost({"--channels", "2:1", "--out", file("x.wav").getFullPathName()});
     EXPECT_NE(run.exitCode, 0);
     EXPECT_TRUE(run.output.contains("refuses")) << run.output;
+}
+
+// Bypassed by the host, the VST3 passes the audio as the effect switched off does: the inputs on
+// their outputs, a single input on both, bit for bit.
+TEST_F(Host, HostBypassPassesTheInputInEveryLayout)
+{
+    for (const auto& [ins, outs] :
+         {std::make_pair(2, 2), std::make_pair(1, 2), std::make_pair(1, 1)})
+    {
+        const juce::String layout = juce::String(ins) + ":" + juce::String(outs);
+        juce::AudioBuffer<float> input(ins, 20000);
+        juce::Random random(3);
+
+        for (int channel = 0; channel < ins; ++channel)
+            for (int i = 0; i < input.getNumSamples(); ++i)
+                input.setSample(channel, i, (random.nextFloat() - 0.5f) * 0.6f);
+
+        juce::String error;
+        const auto inFile = file("in.wav"), outFile = file("out.wav");
+        ASSERT_TRUE(WavFiles::write(inFile, input, 44100.0, error)) << error;
+
+        const auto run =
+            runHost({"--in", inFile.getFullPathName(), "--out", outFile.getFullPathName(),
+                     "--channels", layout, "--set", "Bypass=1"});
+        ASSERT_EQ(run.exitCode, 0) << run.output;
+
+        juce::AudioBuffer<float> rendered;
+        double renderedRate = 0.0;
+        ASSERT_TRUE(WavFiles::read(outFile, rendered, renderedRate, error)) << error;
+        ASSERT_EQ(rendered.getNumChannels(), outs) << layout;
+        ASSERT_EQ(rendered.getNumSamples(), input.getNumSamples()) << layout;
+
+        for (int channel = 0; channel < outs; ++channel)
+        {
+            const float* const expected = input.getReadPointer(std::min(channel, ins - 1));
+            const float* const actual = rendered.getReadPointer(channel);
+            EXPECT_TRUE(std::equal(actual, actual + input.getNumSamples(), expected))
+                << layout << ", output " << channel << " peaks at "
+                << rendered.getMagnitude(channel, 0, rendered.getNumSamples());
+        }
+    }
 }
 
 struct RenderCase

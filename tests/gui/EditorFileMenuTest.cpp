@@ -2,6 +2,7 @@
 
 #include "DialogTestSupport.h"
 #include "EmbeddedImage.h"
+#include "GuardedXml.h"
 #include "GuiTestSupport.h"
 #include "MenuTreeSupport.h"
 #include "TemporaryHome.h"
@@ -136,7 +137,7 @@ TEST_F(EditorTest, SavePresetAsksBeforeWritingOverTheChannelsPreset)
     buttonNamed(question, "OK").triggerClick();
     dispatchPendingMessages();
     StompixZR7714AudioProcessor reader;
-    reader.readPreset(juce::XmlDocument::parse(presetFolder.getChildFile("Sub/Lead.vzrp")), true);
+    reader.readPreset(GuardedXml::parse(presetFolder.getChildFile("Sub/Lead.vzrp")), true);
     EXPECT_EQ(reader.getParameter(kDepth), 0.6f);
     EXPECT_FALSE(question.isVisible());
 }

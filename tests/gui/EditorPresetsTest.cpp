@@ -2,6 +2,8 @@
 
 #include "DialogTestSupport.h"
 #include "EmbeddedImage.h"
+#include "GuardedXml.h"
+#include "MenuTreeSupport.h"
 #include "VelmorPresetMenu.h"
 #include "VelmorWebPages.h"
 
@@ -51,7 +53,7 @@ TEST_F(EditorTest, AChangeMarksThePresetOnceAndTheComparisonMarksADifferentOne)
 TEST_F(EditorTest, StepsAndMenuChoicesLoadThePresetAndNameANewerOne)
 {
     writePreset("Newer.vzrp", 0.8f);
-    auto newer = juce::XmlDocument::parse(presetFolder.getChildFile("Newer.vzrp"));
+    auto newer = GuardedXml::parse(presetFolder.getChildFile("Newer.vzrp"));
     newer->getChildByName("Properties")->setAttribute("presetVersion", "1.1");
     ASSERT_TRUE(newer->writeTo(presetFolder.getChildFile("Newer.vzrp")));
     openEditor();
@@ -91,6 +93,22 @@ TEST_F(EditorTest, StepsAndMenuChoicesLoadThePresetAndNameANewerOne)
     EXPECT_EQ(slot().presetPath[0], "Plain.vzrp");
     EXPECT_EQ(processor.getParameter(kDepth), 0.35f);
     EXPECT_FALSE(alert.isVisible());
+}
+
+TEST_F(EditorTest, APresetWhoseNameStartsWithATildeLoadsFromTheMenu)
+{
+    writePreset("Init.vzrp", 0.5f);
+    writePreset("~Tilde.vzrp", 0.2f);
+    openEditor();
+    tick(4);
+
+    auto& menu = dynamic_cast<VelmorPresetMenu&>(presetLabel());
+    menu.createMenuTree();
+    menu.menuResult(idOf(menu, fileBelow(presetFolder, "~Tilde.vzrp")), listingOfLastBuild(menu));
+    EXPECT_EQ(slot().presetPath[0], "~Tilde.vzrp");
+    EXPECT_EQ(processor.getParameter(kDepth), 0.2f);
+    tick(3);
+    EXPECT_EQ(presetLabel().getText(), "~Tilde");
 }
 
 TEST_F(EditorTest, SteppingThroughAnEmptyFolderKeepsTheSelection)

@@ -2,6 +2,7 @@
 
 #include "DialogTestSupport.h"
 #include "EmbeddedImage.h"
+#include "MenuTreeSupport.h"
 
 #include <StompixDialogBoxBinImg.h>
 
@@ -89,7 +90,7 @@ void EditorTest::writePreset(const juce::String& relativePath, float depth)
 {
     StompixZR7714AudioProcessor writer;
     writer.setParameter(kDepth, depth);
-    const auto file = presetFolder.getChildFile(relativePath);
+    const auto file = fileBelow(presetFolder, relativePath);
     ASSERT_TRUE(file.getParentDirectory().createDirectory().wasOk());
     ASSERT_TRUE(writer.writePreset(true).writeTo(file));
 }

@@ -1,4 +1,8 @@
+#include "DialogTestSupport.h"
 #include "EmbeddedImage.h"
+#include "GuiTestSupport.h"
+#include "StompixZR7714AudioProcessor.h"
+#include "StompixZR7714AudioProcessorEditor.h"
 
 #include <StompixDialogBoxBinImg.h>
 #include <StompixModulationUpperPanelBinImg.h>
@@ -213,6 +217,13 @@ double luminance(juce::Colour colour)
            0.0722 * channel(colour.getBlue());
 }
 
+double contrast(juce::Colour a, juce::Colour b)
+{
+    const double la = luminance(a) + 0.05;
+    const double lb = luminance(b) + 0.05;
+    return std::max(la, lb) / std::min(la, lb);
+}
+
 // The texts that the framework draws over the pictures, in the colours the dialogs set.
 TEST(EmbeddedImage, TextAreasContrastWithTheirTextColour)
 {
@@ -234,13 +245,39 @@ TEST(EmbeddedImage, TextAreasContrastWithTheirTextColour)
         double worst = 100.0;
         for (int y = c.area.getY(); y < c.area.getBottom(); ++y)
             for (int x = c.area.getX(); x < c.area.getRight(); ++x)
-            {
-                const double a = luminance(picture.getPixelAt(x, y)) + 0.05;
-                const double b = luminance(c.text) + 0.05;
-                worst = std::min(worst, std::max(a, b) / std::min(a, b));
-            }
+                worst = std::min(worst, contrast(picture.getPixelAt(x, y), c.text));
         EXPECT_GE(worst, 4.5) << c.image;
     }
+}
+
+// The caption that the framework browser puts before its name field, as the editor draws it
+// over the save-as artwork: the best contrast of its pixels with what lies under them.
+TEST(EmbeddedImage, TheSaveAsBrowsersCaptionIsDrawnReadably)
+{
+    StompixZR7714AudioProcessor processor;
+    StompixZR7714AudioProcessorEditor editor(&processor);
+    auto* dialog = childNamed(editor, "savePresetBrowser_");
+    ASSERT_NE(dialog, nullptr);
+    dialog->setVisible(true);
+
+    juce::Label* caption = nullptr;
+    for (auto* child : fileBrowserIn(*dialog).getChildren())
+        if (auto* label = dynamic_cast<juce::Label*>(child); label != nullptr && label->isVisible())
+            caption = label;
+    ASSERT_NE(caption, nullptr);
+    ASSERT_EQ(caption->getText(), "file:");
+
+    const auto area = editor.getLocalArea(caption, caption->getLocalBounds());
+    guitest::saveSnapshotIfAsked(editor, "save-as-browser-in-editor");
+    const auto drawn = editor.createComponentSnapshot(area);
+    caption->setVisible(false);
+    const auto under = editor.createComponentSnapshot(area);
+
+    double best = 1.0;
+    for (int y = 0; y < drawn.getHeight(); ++y)
+        for (int x = 0; x < drawn.getWidth(); ++x)
+            best = std::max(best, contrast(drawn.getPixelAt(x, y), under.getPixelAt(x, y)));
+    EXPECT_GE(best, 4.5);
 }
 
 } // namespace

@@ -63,3 +63,8 @@ int idOf(const VelmorOptionMenuTree& menu, const juce::File& file)
             return index + 1;
     return 0;
 }
+
+juce::File fileBelow(const juce::File& folder, const juce::String& relativePath)
+{
+    return juce::File(folder.getFullPathName() + "/" + relativePath);
+}

@@ -31,3 +31,7 @@ int idOf(const VelmorOptionMenuTree& menu, const juce::File& file);
 
 // Creates file (and its folders) holding text.
 void writeTextFile(const juce::File& file, const juce::String& text = "x");
+
+// The file at relativePath below folder, every name taken literally (the framework's getChildFile
+// reads a leading "~" as a home folder).
+juce::File fileBelow(const juce::File& folder, const juce::String& relativePath);

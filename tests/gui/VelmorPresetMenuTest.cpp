@@ -1,4 +1,6 @@
 #include "VelmorPresetMenu.h"
+#include "EditorTestSupport.h"
+#include "GuiTestSupport.h"
 #include "MenuTreeSupport.h"
 #include "StompixZR7714AudioProcessor.h"
 #include "TemporaryHome.h"
@@ -88,10 +90,12 @@ TEST_F(PresetMenu, ChoosingTheMarkedPresetAgainReloadsIt)
 
     const int init = idOf(folder.getChildFile("Init.vzrp"));
     menu.menuResult(init, listingOfLastBuild());
-    EXPECT_EQ(loader.loads, 0) << "the selected preset, unchanged: nothing to load";
+    EXPECT_EQ(loader.loads, 1) << "selected by path, never chosen: loaded";
+    menu.menuResult(init, listingOfLastBuild());
+    EXPECT_EQ(loader.loads, 1) << "the last choice, unchanged: nothing to load";
     menu.setPresetHasChanged();
     menu.menuResult(init, listingOfLastBuild());
-    EXPECT_EQ(loader.loads, 1);
+    EXPECT_EQ(loader.loads, 2);
     EXPECT_EQ(menu.getText(), "Init");
     menu.removeListener(&loader);
 }
@@ -125,6 +129,52 @@ TEST_F(PresetMenu, ReadsPresetFilesInsideTheFolderOnly)
     }
     EXPECT_EQ(menu.readPreset(nullptr, "Init.vzrp"), 0);
     above.deleteFile();
+}
+
+TEST_F(PresetMenu, ADeeplyNestedPresetFileIsRefusedNotParsed)
+{
+    // 300,000 nested elements in 900 KB: enough to run a recursive parser out of stack.
+    writeTextFile(folder.getChildFile("Deep.vzrp"), juce::String::repeatedString("<a>", 300000));
+    StompixZR7714AudioProcessor fresh;
+    fresh.setParameter(4, 0.5f);
+
+    EXPECT_EQ(menu.readPreset(&fresh, "Deep.vzrp"), 0);
+    menu.setSelectedFilePath("Deep.vzrp");
+    menu.compareAndMarkPreset(&fresh);
+    EXPECT_EQ(menu.getText(), "Deep");
+    EXPECT_FLOAT_EQ(fresh.getParameter(4), 0.5f);
+}
+
+TEST_F(PresetMenu, ALeadingTildeIsPartOfAPresetsName)
+{
+    processor.setParameter(4, 0.125f);
+    const auto home = temporaryHome();
+    for (const auto& path : juce::StringArray{"~Tilde.vzrp", "Sub/~Inner.vzrp", "~/Plain.vzrp",
+                                              "~root/Named.vzrp", "~Dir\\Back.vzrp"})
+    {
+        SCOPED_TRACE(path);
+        const auto slashed = path.replaceCharacter('\\', '/');
+        const auto file = fileBelow(folder, slashed);
+        const auto name = file.getFileNameWithoutExtension();
+
+        const auto written = menu.writePreset(&processor, path);
+        EXPECT_TRUE(written.wasOk()) << written.getErrorMessage();
+        EXPECT_TRUE(file.existsAsFile());
+        EXPECT_EQ(menu.getSelectedFilePath(), slashed);
+        EXPECT_EQ(menu.getText(), name);
+
+        StompixZR7714AudioProcessor fresh;
+        EXPECT_EQ(menu.readPreset(&fresh, path), 1);
+        EXPECT_FLOAT_EQ(fresh.getParameter(4), 0.125f);
+
+        // Found in the tree again: shown unmarked, and unchanged against the file.
+        menu.setSelectedFilePath("Init.vzrp");
+        menu.setSelectedFilePath(path);
+        menu.compareAndMarkPreset(&fresh);
+        EXPECT_EQ(menu.getText(), name);
+        EXPECT_EQ(menu.getSelectedFileIndex(), idOf(file));
+    }
+    EXPECT_FALSE(home.getChildFile("Plain.vzrp").exists());
 }
 
 TEST_F(PresetMenu, ComparingMarksOnlyADifferenceFromTheSelectedFile)
@@ -211,4 +261,61 @@ TEST_F(PresetMenu, AFailedWriteKeepsTheOldFileTheSelectionAndTheMark)
     EXPECT_FALSE(folder.getSiblingFile(folder.getFileName() + "-old").exists());
     EXPECT_EQ(menu.getSelectedFilePath(), "Init.vzrp");
     EXPECT_EQ(menu.getText(), "Init*");
+}
+
+namespace
+{
+// The lowest row with ink in the rightmost column with ink, and the middle row of all the ink:
+// a "*" ends the text high in the line, an ellipsis on the baseline.
+bool endsHighInTheLine(const juce::Image& picture)
+{
+    const auto inked = [&](int x, int y) { return picture.getPixelAt(x, y).getAlpha() > 96; };
+    int top = picture.getHeight(), bottom = -1, right = -1;
+    for (int y = 0; y < picture.getHeight(); ++y)
+        for (int x = 0; x < picture.getWidth(); ++x)
+            if (inked(x, y))
+            {
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+                right = std::max(right, x);
+            }
+    int lowestAtRight = -1;
+    for (int y = 0; y < picture.getHeight(); ++y)
+        if (right >= 0 && inked(right, y))
+            lowestAtRight = y;
+    return right >= 0 && lowestAtRight < (top + bottom) / 2;
+}
+} // namespace
+
+TEST_F(PresetMenu, ALongNameIsShortenedToKeepTheMarkInSight)
+{
+    const juce::String longName = "Slow Swirly Phase for Ambient Guitar Pads Long";
+    ASSERT_TRUE(writePresetFile(processor, folder.getChildFile(longName + ".vzrp")));
+    menu.setBounds(0, 0, 192, 26); // as the editor places and colours it
+    menu.setColour(juce::Label::textColourId, juce::Colours::black);
+    menu.setSelectedFilePath(longName + ".vzrp");
+    menu.setPresetHasChanged();
+
+    EXPECT_EQ(menu.getText(), longName + "*") << "the text itself is not shortened";
+    EXPECT_TRUE(endsHighInTheLine(guitest::snapshot(menu)));
+    guitest::saveSnapshotIfAsked(menu, "preset-name-long-marked");
+
+    // Whatever needs no room for a mark is drawn as the framework draws any label.
+    juce::Label plain("plain_");
+    plain.setBounds(menu.getBounds());
+    plain.setJustificationType(menu.getJustificationType());
+    plain.setColour(juce::Label::textColourId, menu.findColour(juce::Label::textColourId));
+    for (const auto& path : {longName + ".vzrp", juce::String("Init.vzrp")})
+    {
+        SCOPED_TRACE(path);
+        menu.setSelectedFilePath(path);
+        plain.setText(menu.getText(), juce::dontSendNotification);
+        EXPECT_TRUE(samePixels(guitest::snapshot(menu), guitest::snapshot(plain)));
+        menu.setPresetHasChanged();
+        plain.setText(menu.getText(), juce::dontSendNotification);
+        if (path == "Init.vzrp")
+        {
+            EXPECT_TRUE(samePixels(guitest::snapshot(menu), guitest::snapshot(plain)));
+        }
+    }
 }

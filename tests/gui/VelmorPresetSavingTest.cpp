@@ -1,5 +1,6 @@
 #include "VelmorPresetSaving.h"
 #include "DialogTestSupport.h"
+#include "GuardedXml.h"
 #include "MenuTreeSupport.h"
 #include "StompixZR7714AudioProcessor.h"
 #include "TemporaryHome.h"
@@ -66,7 +67,7 @@ protected:
     static float depthIn(const juce::File& file)
     {
         StompixZR7714AudioProcessor reader;
-        reader.readPreset(juce::XmlDocument::parse(file), true);
+        reader.readPreset(GuardedXml::parse(file), true);
         return reader.getParameter(4);
     }
 
@@ -174,6 +175,32 @@ TEST_F(PresetSaving, SaveAsAddsTheExtensionOnceAndClosesTheBrowser)
     }
     EXPECT_EQ(hostDisplay.updates, 3);
     EXPECT_FALSE(folder.getChildFile("Keys.vzrp.vzrp").exists());
+}
+
+TEST_F(PresetSaving, SaveAsTakesALeadingTildeAsPartOfTheName)
+{
+    const auto taken = fileBelow(folder, "~Taken.vzrp");
+    ASSERT_TRUE(processor.writePreset(true).writeTo(taken));
+
+    browser.show();
+    typeName("~Tilde2");
+    EXPECT_TRUE(buttonNamed(browser, "OK").isEnabled());
+    EXPECT_TRUE(buttonNamed(browser, "New Folder").isEnabled());
+    browser.okButtonClicked();
+    EXPECT_FLOAT_EQ(depthIn(fileBelow(folder, "~Tilde2.vzrp")), 0.75f);
+    EXPECT_EQ(slotPath(), "~Tilde2.vzrp");
+    EXPECT_EQ(menu.getText(), "~Tilde2");
+    EXPECT_FALSE(browser.isVisible());
+
+    // An existing one is asked about first.
+    browser.show();
+    typeName("~Taken");
+    browser.okButtonClicked();
+    EXPECT_TRUE(isUpAndModal(browserQuestion));
+    EXPECT_EQ(titleOf(browserQuestion), velmor::overwriteQuestion(taken, folder));
+    buttonNamed(browserQuestion, "CANCEL").triggerClick();
+    dispatchPendingMessages();
+    browser.hide();
 }
 
 TEST_F(PresetSaving, SaveAsIntoASubFolderRecordsTheRelativePath)

@@ -75,6 +75,24 @@ TEST_P(Audio, EffectOffPassesTheInputThrough)
     EXPECT_TRUE(sameSamples(runProcessor(processor, input, blockSize), expected));
 }
 
+// A host's bypass passes the block as the effect switched off does, in every layout.
+TEST_P(Audio, HostBypassPassesTheInputThrough)
+{
+    const auto [ins, outs] = GetParam();
+    prepare(ins, outs);
+    const auto input = noise(ins, blockSize);
+    juce::AudioBuffer<float> block(std::max(ins, outs), blockSize);
+    block.clear();
+
+    for (int channel = 0; channel < ins; ++channel)
+        block.copyFrom(channel, 0, input, channel, 0, blockSize);
+
+    juce::MidiBuffer midi;
+    processor.processBlockBypassed(block, midi);
+    block.setSize(outs, blockSize, true);
+    EXPECT_TRUE(sameSamples(block, passedThrough(input, outs)));
+}
+
 // Before preparation and after release there are no scratch buffers: the audio passes through.
 TEST_P(Audio, UnpreparedOrReleasedPassesThrough)
 {
@@ -237,6 +255,29 @@ protected:
         return part;
     }
 
+    // Ticks the timer as the message thread does while it runs, at most `limit` times; true
+    // when it has stopped.
+    bool tickUntilStopped(int limit)
+    {
+        for (int tick = 0; tick < limit && processor.isTimerRunning(); ++tick)
+            processor.timerCallback();
+
+        return !processor.isTimerRunning();
+    }
+
+    // The effect switched back on: a crossfade's length later the output is the third model's
+    // own, primed when the timer last ticked.
+    void expectTypeThreeOnceTheEffectIsBack()
+    {
+        ReferenceModel<Phaser100> model(processor, sampleRate, blockSize);
+        processor.setParameter(kOnBypass, 1.0f);
+        const int start = position;
+        const auto output = run(fadeLength + 2 * blockSize);
+        const auto own = model.process(slice(input, start, fadeLength + 2 * blockSize), 2);
+        EXPECT_TRUE(sameSamples(slice(output, fadeLength, 2 * blockSize),
+                                slice(own, fadeLength, 2 * blockSize)));
+    }
+
     juce::AudioBuffer<float> input = noise(2, 12 * fadeLength);
     int position = 0;
 };
@@ -339,6 +380,39 @@ TEST_F(ModelSwitch, ANewTypeDuringACrossfadeWaitsForIt)
                   gain * from.getSample(1, i) + (1.0f - gain) * to.getSample(1, i))
             << i;
     }
+}
+
+// A switch handed over while the effect is off waits, as no model runs; a newer type replaces it
+// and the timer stops. Switched on again, the newer type's model plays.
+TEST_F(ModelSwitch, ATypeChangedTwiceWhileTheEffectIsOffPlaysOnceItIsBack)
+{
+    processor.setParameter(kOnBypass, 0.0f);
+    processor.prepareToPlay(sampleRate, blockSize);
+    processor.setParameter(kPhaserType, 0.5f);
+    processor.timerCallback();
+    run(blockSize);
+
+    processor.setParameter(kPhaserType, 1.0f);
+    EXPECT_TRUE(tickUntilStopped(1));
+    run(blockSize);
+
+    expectTypeThreeOnceTheEffectIsBack();
+}
+
+// A crossfade that the pass-through stops halfway does not keep the timer running: the tick
+// after one that saw it stand still ends it, and the newer type is handed over.
+TEST_F(ModelSwitch, ACrossfadeStoppedHalfwayByThePassThroughEndsAtTheNextType)
+{
+    processor.setParameter(kOnBypass, 0.0f);
+    run(blockSize); // the fade to dry starts a block before the crossfade
+    processor.setParameter(kPhaserType, 0.5f);
+    processor.timerCallback();
+    run(fadeLength); // the pass-through begins with a quarter of the crossfade to go
+
+    processor.setParameter(kPhaserType, 1.0f);
+    EXPECT_TRUE(tickUntilStopped(2));
+
+    expectTypeThreeOnceTheEffectIsBack();
 }
 
 // Preparation ends a pending switch at once: the type's model plays, without a fade.

@@ -4,6 +4,9 @@
 #include "StateChunk.h"
 
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
 
 namespace
 {
@@ -272,3 +275,30 @@ TEST(HostileDocuments, ValuesAreClampedNonFiniteIgnoredIndicesBounded)
         EXPECT_TRUE(change.second >= 0.0f && change.second <= 1.0f);
 }
 } // namespace
+
+TEST(FolderListing, NamesThatAreNotUtf8AreLeftOut)
+{
+    // A file name may hold any bytes; the framework's listing must never turn these into text
+    // (some of them make it copy more bytes than it counted), so they are made and removed with
+    // the standard library.
+    const auto folder = std::filesystem::temp_directory_path() /
+                        ("stompix-listing-" + juce::Uuid().toDashedString().toStdString());
+    std::filesystem::create_directory(folder);
+    const std::string badNames[] = {"\xc0" + std::string(200, 'n') + ".vzrp", "half\xe2\x82.vzrp",
+                                    "\xff.vzrp", "latin \xe9.vzrp", "\xc0" + std::string(64, 'd')};
+    for (const auto& name : badNames)
+        std::ofstream(folder / name) << "x";
+    std::ofstream(folder / "Good \xc3\xa9.vzrp") << "x";
+    std::filesystem::create_directory(folder / "Sub");
+
+    const juce::File root(folder.string());
+    juce::StringArray listed;
+    for (const auto& entry : juce::RangedDirectoryIterator(root, false, "*",
+                                                           juce::File::findFilesAndDirectories))
+        listed.add(entry.getFile().getFileName());
+    listed.sort(false);
+    EXPECT_EQ(listed.joinIntoString("|"), juce::String::fromUTF8("Good \xc3\xa9.vzrp|Sub"));
+    EXPECT_EQ(root.findChildFiles(juce::File::findFiles, false, "*.vzrp").size(), 1);
+
+    std::filesystem::remove_all(folder);
+}

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace
 {
@@ -212,6 +213,16 @@ TEST_F(Parameters, ProgramNamesFollowTheActivePresetPath)
     slot.activeChannel = 7;
     EXPECT_EQ(processor.getProgramName(0), "Wide");
     EXPECT_EQ(processor.getParameter(kRate), slot.values[0][kRate]);
+
+    // A leading "~" is part of a preset's name, never a home folder.
+    slot.activeChannel = 0;
+    const std::pair<const char*, const char*> names[] = {
+        {"~Tilde.vzrp", "~Tilde"}, {"~root", "~root"}, {"~/Inner.vzrp", "Inner"}};
+    for (const auto& [path, name] : names)
+    {
+        slot.presetPath[0] = path;
+        EXPECT_EQ(processor.getProgramName(0), name) << path;
+    }
 }
 
 TEST(Processor, IdentityAndHostQueries)

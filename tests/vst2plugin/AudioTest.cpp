@@ -2,6 +2,7 @@
 
 #include <Opcodes.h>
 
+#include <algorithm>
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -132,15 +133,26 @@ TEST_F(AudioTest, SuspendedPluginClearsItsOutputs)
     EXPECT_EQ(plugin->process(block, true), silence);
 }
 
+// Bypassed by the host, the block passes as with the effect switched off, in every layout: the
+// inputs on their outputs, a single input on both.
 TEST_F(AudioTest, HostBypassPassesTheBlockUnchanged)
 {
-    plugin->prepare(44100.0f, blockSize);
-    const Channels block = noise(2, blockSize);
+    for (const auto& [ins, outs] :
+         {std::make_pair(2, 2), std::make_pair(1, 2), std::make_pair(1, 1)})
+    {
+        PluginInstance instance(pluginModule(), host);
+        ASSERT_EQ(setArrangement(instance, ins, outs), 1);
+        instance.prepare(44100.0f, blockSize);
+        const Channels block = noise(ins, blockSize);
+        Channels passed;
+        for (int channel = 0; channel < outs; ++channel)
+            passed.push_back(block[(size_t)std::min(channel, ins - 1)]);
 
-    EXPECT_EQ(plugin->dispatch(EffectOpcode::setBypass, 0, 1), 1);
-    EXPECT_EQ(plugin->process(block), block);
-    EXPECT_EQ(plugin->dispatch(EffectOpcode::setBypass, 0, 0), 1);
-    EXPECT_NE(plugin->process(block), block);
+        EXPECT_EQ(instance.dispatch(EffectOpcode::setBypass, 0, 1), 1);
+        EXPECT_EQ(instance.process(block), passed) << ins << " in, " << outs << " out";
+        EXPECT_EQ(instance.dispatch(EffectOpcode::setBypass, 0, 0), 1);
+        EXPECT_NE(instance.process(block), passed) << ins << " in, " << outs << " out";
+    }
 }
 
 TEST_F(AudioTest, BlocksWithoutAudioAreSkipped)

@@ -2,6 +2,9 @@
 
 #include <Opcodes.h>
 
+#include <string>
+#include <vector>
+
 namespace
 {
 constexpr const char* keys[] = {"onBypass", "phaserType", "rate",  "rateSync", "depth",
@@ -79,6 +82,40 @@ TEST_F(PluginTest, TextsEnterValuesAsTheyAreShown)
     }
 
     EXPECT_EQ(plugin->dispatch(EffectOpcode::string2parameter, 2, 0, nullptr), 0);
+}
+
+// Texts a host hands in that are not UTF-8 (Latin-1, cut-off or overlong sequences), each in a
+// heap block of its own size: they are refused without a read past their terminator.
+TEST_F(PluginTest, TextsThatAreNotUtf8AreRefusedWithinTheirBytes)
+{
+    const std::string texts[] = {
+        "\xE9",         // Latin-1 e acute
+        "5\xE9",        // a digit, then Latin-1
+        "\xC3",         // a two-byte sequence cut off
+        "\xE2\x82",     // a three-byte sequence cut off
+        "\xF0\x9F\x98", // a four-byte sequence cut off
+        "\xC0\xB1",     // an overlong "1"
+        "Type \xE9",    // a model name with Latin-1
+        "\xFF\xFE",     // bytes that start no sequence
+    };
+    const float before[] = {1.0f, 0.0f, 0.5f};
+
+    for (const auto& text : texts)
+    {
+        std::vector<char> bytes(text.begin(), text.end());
+        bytes.push_back('\0');
+
+        for (std::int32_t index = 0; index < 3; ++index)
+        {
+            EXPECT_EQ(plugin->dispatch(EffectOpcode::string2parameter, index, 0, bytes.data()), 0)
+                << "parameter " << index << ", text " << ::testing::PrintToString(text);
+            EXPECT_EQ(plugin->getParameter(index), before[index]);
+        }
+
+        EXPECT_EQ(plugin->dispatch(EffectOpcode::canDo, 0, 0, bytes.data()), 0);
+        plugin->dispatch(EffectOpcode::setProgramName, 0, 0, bytes.data());
+        EXPECT_EQ(plugin->queryText(EffectOpcode::getProgramName).text, "Init");
+    }
 }
 
 TEST_F(PluginTest, ProgramsAreNamedAfterTheirPresets)

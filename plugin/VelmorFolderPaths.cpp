@@ -3,15 +3,24 @@
 namespace velmor
 {
 
+juce::File fileNamedBy(const juce::File& folder, const juce::String& path)
+{
+    const auto slashed = path.replaceCharacter('\\', '/');
+    if (slashed.startsWithChar('/'))
+        return juce::File(slashed);
+
+    // "./" first: getChildFile and the File constructor take a leading "~" for a home folder.
+    // getChildFile only folds leading "..", the File constructor folds the inner ones.
+    const auto joined = folder.getChildFile("./" + slashed);
+    return juce::File(joined.getFullPathName());
+}
+
 juce::File resolveInsideFolder(const juce::File& folder, const juce::String& path)
 {
     if (folder == juce::File() || path.trim().isEmpty())
         return {};
 
-    // getChildFile only folds leading "..", the File constructor folds the inner ones.
-    const auto joined = folder.getChildFile(path.replaceCharacter('\\', '/'));
-    const juce::File resolved(joined.getFullPathName());
-
+    const auto resolved = fileNamedBy(folder, path);
     return resolved.isAChildOf(folder) ? resolved : juce::File();
 }
 

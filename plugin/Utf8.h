@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstddef>
+
+// Well-formed UTF-8 as the framework's text functions need it: they walk text by its lead bytes
+// and trust them, so bytes from a host, a file or the file system are checked here first.
+namespace Utf8
+{
+// The length (1 to 4) of the well-formed sequence that starts at bytes, or 0 when it is malformed:
+// a stray continuation byte, an overlong form, a surrogate, a code point beyond U+10FFFF, or a
+// sequence cut short by numBytes.
+std::size_t wellFormedLength(const char* bytes, std::size_t numBytes) noexcept;
+
+// True when the zero-terminated text is well-formed throughout.
+bool isWellFormed(const char* text) noexcept;
+} // namespace Utf8
