@@ -266,17 +266,9 @@ private:
     void process(FuzzInput& in)
     {
         const auto frames = static_cast<std::size_t>(in.read<std::uint16_t>() % (maxFrames + 1));
-        const auto samples = in.bytes();
-        const std::size_t count = samples.size() / sizeof(float);
-
         aaxhost::EffectInstance::Channels input(static_cast<std::size_t>(instance.numInputs()),
                                                 std::vector<float>(frames, 0.0f));
-        std::size_t next = 0;
-        for (auto& channel : input)
-            for (auto& sample : channel)
-                if (count > 0)
-                    std::memcpy(&sample, samples.data() + sizeof(float) * (next++ % count),
-                                sizeof(float));
+        fillWithSamples(input, in.bytes());
 
         aaxhost::EffectInstance::Channels output;
         instance.process(input, output);

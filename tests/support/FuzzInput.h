@@ -47,3 +47,19 @@ private:
     const std::uint8_t* data;
     std::size_t remaining;
 };
+
+// Fills every channel with the bytes read as samples, over and over; no whole sample among the
+// bytes leaves the channels as they are.
+template <typename Sample>
+void fillWithSamples(std::vector<std::vector<Sample>>& channels,
+                     const std::vector<std::uint8_t>& bytes)
+{
+    const std::size_t count = bytes.size() / sizeof(Sample);
+    if (count == 0)
+        return;
+
+    std::size_t next = 0;
+    for (auto& channel : channels)
+        for (auto& sample : channel)
+            std::memcpy(&sample, bytes.data() + sizeof(Sample) * (next++ % count), sizeof(Sample));
+}

@@ -368,14 +368,7 @@ private:
         const auto numOutputs = static_cast<std::size_t>(std::max(record.numOutputs, 0));
         std::vector<std::vector<Sample>> inputs(numInputs, std::vector<Sample>(frames));
         std::vector<std::vector<Sample>> outputs(numOutputs, std::vector<Sample>(frames));
-
-        const std::size_t count = samples.size() / sizeof(Sample);
-        std::size_t next = 0;
-        for (auto& channel : inputs)
-            for (auto& sample : channel)
-                if (count > 0)
-                    std::memcpy(&sample, samples.data() + sizeof(Sample) * (next++ % count),
-                                sizeof(Sample));
+        fillWithSamples(inputs, samples);
 
         std::vector<Sample*> inputPointers, outputPointers;
         for (auto& channel : inputs)
