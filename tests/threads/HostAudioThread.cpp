@@ -84,11 +84,10 @@ void HostAudioThread::run()
         // A view of the first `size` samples: the block the host hands over, no allocation.
         juce::AudioBuffer<float> block(io.getArrayOfWritePointers(), numChannels, size);
 
+        // The framework's VST3 wrapper hands the block's automation to the processor before it
+        // takes the callback lock for the audio.
         if (random.nextInt(blocksPerAutomation) == 0)
-        {
-            const juce::ScopedLock lock(processor.getCallbackLock());
             writeAutomation(random);
-        }
 
         {
             const juce::ScopedLock lock(processor.getCallbackLock());

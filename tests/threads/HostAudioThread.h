@@ -12,8 +12,8 @@
 // a thread of its own runs blocks of changing sizes through processBlock inside the processor's
 // callback lock, as the framework's VST3 wrapper calls it, at a host tempo that moves now and
 // then. Every few blocks it first hands over a few points of the host's automation, as a VST3
-// host does on its audio thread (here inside the callback lock too). It runs from construction
-// until stop() (or destruction), then releases the processor.
+// host does on its audio thread (before the lock is taken, as that wrapper does). It runs from
+// construction until stop() (or destruction), then releases the processor.
 class HostAudioThread final
 {
 public:
