@@ -1,19 +1,22 @@
 #pragma once
 
 #include "ParameterId.h"
+#include "RelaxedAtomic.h"
 
 #include <juce_core/juce_core.h>
 
 #include <array>
 
 // One of the twelve programs: two settings channels, A (0) and B (1), each with its own preset
-// path and ten parameter values.
+// path and ten parameter values. A host's automation writes the active channel's values from the
+// audio thread while the message thread reads and writes them and switches the channel: values and
+// channel are shared whole-value atomics. The preset paths belong to the message thread alone.
 struct ProgramSlot
 {
     static constexpr int numChannels = 2;
-    using Values = std::array<float, kNumParameters>;
+    using Values = std::array<RelaxedAtomic<float>, kNumParameters>;
 
-    int activeChannel = 0;
+    RelaxedAtomic<int> activeChannel{0};
     std::array<juce::String, numChannels> presetPath;
     std::array<Values, numChannels> values{};
 

@@ -5,6 +5,7 @@
 #include "Phaser45.h"
 #include "Phaser90.h"
 #include "ProgramSlot.h"
+#include "RelaxedAtomic.h"
 
 #include <juce_audio_processors/juce_audio_processors.h>
 
@@ -162,7 +163,8 @@ private:
     int readChannels(const juce::XmlElement& parent, int program);
 
     //==============================================================================
-    int currentProgram = 0;
+    // Changed on the message thread, read by a host's automation on the audio thread too.
+    RelaxedAtomic<int> currentProgram{0};
     std::array<ProgramSlot, numPrograms> programSlots;
     std::array<std::atomic<float>, kNumParameters> currentValues{};
 

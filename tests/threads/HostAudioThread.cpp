@@ -1,5 +1,8 @@
 #include "HostAudioThread.h"
 
+#include "ParameterId.h"
+#include "ParameterWrites.h"
+
 #include <chrono>
 #include <cmath>
 
@@ -8,6 +11,9 @@ namespace
 constexpr int numChannels = 2;
 constexpr int noiseLength = 8192;
 constexpr int blocksPerTempo = 97;
+// On average every fourth block brings automation, one to three points of it.
+constexpr int blocksPerAutomation = 4;
+constexpr int maxAutomationPoints = 3;
 
 // The next block size: mostly small ones, as hosts with short buffers and split blocks (for
 // automation points) give, now and then up to the prepared maximum.
@@ -78,6 +84,11 @@ void HostAudioThread::run()
         // A view of the first `size` samples: the block the host hands over, no allocation.
         juce::AudioBuffer<float> block(io.getArrayOfWritePointers(), numChannels, size);
 
+        // The framework's VST3 wrapper hands the block's automation to the processor before it
+        // takes the callback lock for the audio.
+        if (random.nextInt(blocksPerAutomation) == 0)
+            writeAutomation(random);
+
         {
             const juce::ScopedLock lock(processor.getCallbackLock());
             processor.processBlock(block, midi);
@@ -94,5 +105,30 @@ void HostAudioThread::run()
         // A device hands the next buffer a little later: the message thread gets the callback
         // lock in between, as it does in a host.
         std::this_thread::sleep_for(std::chrono::microseconds(random.nextInt(200)));
+    }
+}
+
+void HostAudioThread::writeAutomation(juce::Random& random)
+{
+    const int points = 1 + random.nextInt(maxAutomationPoints);
+
+    for (int point = 0; point < points; ++point)
+    {
+        const int index = ParameterWrites::randomAutomatedIndex(random);
+        const float value = ParameterWrites::randomValue(random, index);
+
+        // The wrapper's parameter reads the processor's value first and writes only a change;
+        // both reach the index-based interface.
+        JUCE_BEGIN_IGNORE_WARNINGS_GCC_LIKE("-Wdeprecated-declarations")
+        if (processor.getParameter(index) == value)
+            continue;
+
+        processor.setParameter(index, value);
+        JUCE_END_IGNORE_WARNINGS_GCC_LIKE
+
+        ++writes;
+
+        if (index == kPhaserType)
+            ++typeChanges;
     }
 }

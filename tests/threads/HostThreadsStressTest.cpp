@@ -1,5 +1,6 @@
 #include "HostAudioThread.h"
 #include "HostEnvironment.h"
+#include "ParameterWrites.h"
 #include "StompixZR7714AudioProcessor.h"
 #include "StompixZR7714AudioProcessorEditor.h"
 #include "VelmorPresetMenu.h"
@@ -71,15 +72,23 @@ double millisecondsSince(double start)
 
 // The framework's message loop on this thread for a while: posted clicks, the timers that the
 // timer thread wakes (the editor's tick, the model switch), repaints of the editor's window.
-void runMessageLoop(int milliseconds)
+// `afterEachMessage` looks at the processor after every message dispatched.
+template <typename Function> void runMessageLoop(int milliseconds, Function&& afterEachMessage)
 {
     const double start = juce::Time::getMillisecondCounterHiRes();
 
     do
     {
-        if (!juce::dispatchNextMessageOnSystemQueue(true))
+        if (juce::dispatchNextMessageOnSystemQueue(true))
+            afterEachMessage();
+        else
             juce::Thread::sleep(1);
     } while (millisecondsSince(start) < milliseconds);
+}
+
+void runMessageLoop(int milliseconds)
+{
+    runMessageLoop(milliseconds, [] {});
 }
 
 // The host's side on the message thread: parameters, programs, state and the editor, with the
@@ -114,10 +123,14 @@ public:
         typeWritten = false;
         const int typeBefore = modelOfType();
         const bool refreshDue = editor != nullptr && processor.parametersChanged.load() != 0;
+        bool flagCleared = false;
 
-        runMessageLoop(pausing ? pauseMilliseconds : random.nextInt(4));
+        // Seen right after the editor's tick: the audio thread's automation raises the flag
+        // again within a few blocks.
+        runMessageLoop(pausing ? pauseMilliseconds : random.nextInt(4), [&]
+                       { flagCleared = flagCleared || processor.parametersChanged.load() == 0; });
 
-        if (refreshDue && editor != nullptr && processor.parametersChanged.load() == 0)
+        if (refreshDue && editor != nullptr && flagCleared)
             ++editorRefreshes;
 
         if (pausing && typeBefore != settledModel)
@@ -234,14 +247,7 @@ private:
     void writeRandomParameter()
     {
         const int index = random.nextInt(kNumParameters);
-        float value = random.nextFloat();
-
-        if (index == kOnBypass)
-            value = random.nextInt(4) != 0 ? 1.0f : 0.0f;
-        else if (ParameterTable::isSwitch(index))
-            value = random.nextBool() ? 1.0f : 0.0f;
-        else if (index == kPhaserType)
-            value = 0.5f * (float)random.nextInt(3);
+        const float value = ParameterWrites::randomValue(random, index);
 
         typeWritten = index == kPhaserType;
 
@@ -336,7 +342,9 @@ void report(const MessageThreadHost& host, const HostAudioThread& audio, double 
 
     std::cout << "audio thread: " << audio.blocksProcessed() << " blocks processed ("
               << audio.samplesProcessed() << " samples, " << audio.tempoChanges()
-              << " tempo changes) in " << juce::String(seconds, 1) << " s\n"
+              << " tempo changes, " << audio.parameterWrites() << " parameter writes, "
+              << audio.typeWrites() << " of them type changes) in " << juce::String(seconds, 1)
+              << " s\n"
               << "message thread: " << operations << " operations:";
 
     for (int operation = 0; operation < numOperations; ++operation)
@@ -348,14 +356,16 @@ void report(const MessageThreadHost& host, const HostAudioThread& audio, double 
               << " editor refreshes seen\n";
 
     ::testing::Test::RecordProperty("blocksProcessed", std::to_string(audio.blocksProcessed()));
+    ::testing::Test::RecordProperty("audioThreadParameterWrites", audio.parameterWrites());
     ::testing::Test::RecordProperty("messageThreadOperations", operations);
 }
 } // namespace
 
-// A host's audio thread runs blocks of changing sizes at a moving tempo while its message thread
-// writes parameters (model switches and crossfades included), changes programs, gets and sets the
-// state, and opens and closes the editor, in which the user switches and copies A/B and saves and
-// loads presets. Under ThreadSanitizer any race between the two threads ends the run.
+// A host's audio thread runs blocks of changing sizes at a moving tempo, and the host's automation
+// between them, while its message thread writes parameters (model switches and crossfades
+// included), changes programs, gets and sets the state, and opens and closes the editor, in which
+// the user switches and copies A/B and saves and loads presets. Under ThreadSanitizer any race
+// between the two threads ends the run.
 TEST(HostThreads, AudioAndMessageThreadShareTheProcessor)
 {
     ASSERT_TRUE(HostEnvironment::hasDisplay()) << "Xvfb could not be started";
@@ -370,7 +380,7 @@ TEST(HostThreads, AudioAndMessageThreadShareTheProcessor)
 
     // Until the time is up and everything has happened at least once (a slow machine gets more
     // time rather than a run that leaves something out).
-    while (millisecondsSince(start) < limit || !host.coveredEverything())
+    while (millisecondsSince(start) < limit || !host.coveredEverything() || audio.typeWrites() == 0)
     {
         host.performRandomOperation();
         host.runMessages();
@@ -390,5 +400,6 @@ TEST(HostThreads, AudioAndMessageThreadShareTheProcessor)
 
     EXPECT_TRUE(host.coveredEverything());
     EXPECT_GT(audio.blocksProcessed(), 0);
+    EXPECT_GT(audio.typeWrites(), 0);
     EXPECT_TRUE(audio.outputStayedFinite());
 }
