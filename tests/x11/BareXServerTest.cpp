@@ -38,4 +38,18 @@ TEST(BareXServer, CountsTheScreensWindowsWhileOthersVanish)
     client.destroyWindow(hidden);
     EXPECT_EQ(BareXServer::countViewableWindows(), before - 1);
 }
+
+// A screenshot of an area that reaches beyond the screen is no picture, and no X error that ends
+// the program.
+TEST(BareXServer, GrabsNoAreaBeyondTheScreen)
+{
+    XConnection client;
+    if (!client.isOpen())
+        GTEST_SKIP() << "no Xvfb";
+    const int width = DisplayWidth(client.get(), DefaultScreen(client.get()));
+    const int height = DisplayHeight(client.get(), DefaultScreen(client.get()));
+
+    EXPECT_FALSE(BareXServer::grabScreen({width - 50, height - 50, 100, 100}).isValid());
+    EXPECT_TRUE(BareXServer::grabScreen({width - 100, height - 100, 100, 100}).isValid());
+}
 } // namespace
