@@ -49,15 +49,15 @@ bool XErrorTrap::sync()
     return clean;
 }
 
-int XErrorTrap::handleError(Display* display, XErrorEvent* error)
+int XErrorTrap::handleError(Display* connection, XErrorEvent* error)
 {
     for (XErrorTrap* trap = innermost; trap != nullptr; trap = trap->outer)
-        if (trap->display == display)
+        if (trap->display == connection)
         {
             trap->failed = true;
             return 0;
         }
 
     const XErrorHandler next = handlerBeforeTraps;
-    return next != nullptr ? next(display, error) : 0;
+    return next != nullptr ? next(connection, error) : 0;
 }

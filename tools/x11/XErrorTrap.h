@@ -25,7 +25,7 @@ public:
     bool sync();
 
 private:
-    static int handleError(Display* display, XErrorEvent* error);
+    static int handleError(Display* connection, XErrorEvent* error);
 
     Display* const display;
     XErrorTrap* const outer;
