@@ -1,6 +1,9 @@
 #include "BareXServer.h"
 
 // Xlib's macros (None, Bool, Status) come after every JUCE header.
+#include "XErrorTrap.h"
+#include "XWindowTree.h"
+
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
@@ -71,9 +74,15 @@ juce::Image grabScreen(juce::Rectangle<int> area)
     if (display == nullptr || area.isEmpty())
         return {};
 
-    auto* const shot = XGetImage(display.get(), DefaultRootWindow(display.get()), area.getX(),
-                                 area.getY(), (unsigned int)area.getWidth(),
-                                 (unsigned int)area.getHeight(), AllPlanes, ZPixmap);
+    // An area that reaches beyond the screen fails (BadMatch): a null image, not the end of the
+    // program.
+    XImage* shot = nullptr;
+    {
+        const XErrorTrap trap(display.get());
+        shot = XGetImage(display.get(), DefaultRootWindow(display.get()), area.getX(), area.getY(),
+                         (unsigned int)area.getWidth(), (unsigned int)area.getHeight(), AllPlanes,
+                         ZPixmap);
+    }
     if (shot == nullptr)
         return {};
 
@@ -100,26 +109,8 @@ int countViewableWindows()
     const auto display = openDisplay();
     if (display == nullptr)
         return 0;
-
-    Window root = 0;
-    Window parent = 0;
-    Window* children = nullptr;
-    unsigned int numChildren = 0;
-    if (XQueryTree(display.get(), DefaultRootWindow(display.get()), &root, &parent, &children,
-                   &numChildren) == 0)
-        return 0;
-
-    int viewable = 0;
-    for (unsigned int i = 0; i < numChildren; ++i)
-    {
-        XWindowAttributes attributes;
-        if (XGetWindowAttributes(display.get(), children[i], &attributes) != 0 &&
-            attributes.map_state == IsViewable)
-            ++viewable;
-    }
-
-    XFree(children);
-    return viewable;
+    return XWindowTree::countViewable(
+        XWindowTree::describeChildren(display.get(), DefaultRootWindow(display.get())));
 }
 
 } // namespace BareXServer

@@ -1,5 +1,7 @@
 #include "HostWindow.h"
 
+#include "XWindowTree.h"
+
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
@@ -51,23 +53,9 @@ std::vector<HostWindow::Child> HostWindow::children() const
     if (window == 0)
         return found;
 
-    XSync(asDisplay(display), False);
-    Window root = 0, parent = 0;
-    Window* list = nullptr;
-    unsigned int count = 0;
-    if (XQueryTree(asDisplay(display), window, &root, &parent, &list, &count) == 0)
-        return found;
-
-    for (unsigned int i = 0; i < count; ++i)
-    {
-        XWindowAttributes attributes;
-        if (XGetWindowAttributes(asDisplay(display), list[i], &attributes) != 0)
-            found.push_back(
-                {list[i], attributes.map_state == IsViewable, attributes.width, attributes.height});
-    }
-
-    if (list != nullptr)
-        XFree(list);
+    // The plug-in's windows inside are another client's: they may go at any moment.
+    for (const auto& child : XWindowTree::describeChildren(asDisplay(display), window))
+        found.push_back({child.window, child.viewable, child.width, child.height});
     return found;
 }
 

@@ -1,0 +1,98 @@
+#!/usr/bin/env bash
+# Runs the suites that open windows N times in a row, in the sanitizer build and in the Debug
+# build, and prints how many runs failed. A race between windows that fails one run in ten shows
+# only in many runs; this is not part of the test command.
+#
+#   ./scripts/stress-editor-suites.sh N
+#
+# Each run is: the AAX and VST2 modules' suites (each on an Xvfb of its own), the GUI suite on a
+# private Xvfb, and the end-to-end editor test (stompix-host on an Xvfb of its own), in both
+# builds. The builds are configured as the test command configures them and brought up to date
+# first. A failed suite's output is kept in <build folder>/stress-logs/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+runs="${1:-}"
+if ! [[ "$runs" =~ ^[1-9][0-9]*$ ]]; then
+    echo "usage: $0 N (the number of runs, at least 1)" >&2
+    exit 2
+fi
+
+jobs="${JOBS:-$(nproc)}"
+asan_dir="${ASAN_BUILD_DIR:-build-asan}"
+debug_dir="${DEBUG_BUILD_DIR:-build-debug}"
+targets=(stompix_aax_plugin_tests stompix_vst2_plugin_tests stompix_gui_tests stompix_e2e_tests)
+
+cmake -S . -B "$asan_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DSTOMPIX_SANITIZE=ON \
+    -DSTOMPIX_BUILD_BENCH=OFF
+cmake --build "$asan_dir" --parallel "$jobs" --target "${targets[@]}"
+cmake -S . -B "$debug_dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSTOMPIX_BUILD_BENCH=OFF
+cmake --build "$debug_dir" --parallel "$jobs" --target "${targets[@]}"
+
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+
+# Runs a command with DISPLAY on an Xvfb of its own: Xvfb picks a free display and writes its
+# number to a descriptor once it is ready, so that no other job's server is taken.
+with_private_display() {
+    local fifo="$work/display" number="" status=0
+    rm -f "$fifo"
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fifo" 2>/dev/null &
+    local server=$!
+    read -r number <"$fifo" || true
+    if [ -z "$number" ]; then
+        echo "stress: Xvfb could not be started" >&2
+        wait "$server" || true
+        return 1
+    fi
+    DISPLAY=":$number" "$@" || status=$?
+    kill "$server"
+    wait "$server" || true
+    return "$status"
+}
+
+declare -A failures=()
+failed_runs=0
+
+# Runs one suite; on failure keeps its output and records it. The Debug build also fails on any
+# of the framework's assertions, which the modules only report on the error stream.
+run_suite() {
+    local dir="$1" run="$2" name="$3"
+    shift 3
+    local log="$dir/stress-logs/run$run-$name.log" status=0
+    mkdir -p "$dir/stress-logs"
+    "$@" --gtest_color=no >"$log" 2>&1 || status=$?
+    if [ "$status" -eq 0 ] && [ "$dir" = "$debug_dir" ] && grep -q "JUCE Assertion failure" "$log"; then
+        status=1
+    fi
+    if [ "$status" -ne 0 ]; then
+        failures["$dir/$name"]=$((${failures["$dir/$name"]:-0} + 1))
+        run_failures+=("$dir/$name (status $status, $log)")
+        return
+    fi
+    rm -f "$log"
+}
+
+for ((run = 1; run <= runs; ++run)); do
+    run_failures=()
+    for dir in "$asan_dir" "$debug_dir"; do
+        run_suite "$dir" "$run" stompix_aax_plugin_tests "$dir/tests/aax_plugin/stompix_aax_plugin_tests"
+        run_suite "$dir" "$run" stompix_vst2_plugin_tests "$dir/tests/vst2plugin/stompix_vst2_plugin_tests"
+        run_suite "$dir" "$run" stompix_gui_tests with_private_display "$dir/tests/gui/stompix_gui_tests"
+        run_suite "$dir" "$run" stompix_e2e_tests "$dir/tests/e2e/stompix_e2e_tests" \
+            --gtest_filter='EditorWindow.*'
+    done
+    if [ "${#run_failures[@]}" -eq 0 ]; then
+        echo "stress: run $run of $runs passed"
+    else
+        failed_runs=$((failed_runs + 1))
+        echo "stress: run $run of $runs FAILED: ${run_failures[*]}"
+    fi
+done
+
+for suite in "${!failures[@]}"; do
+    echo "stress: $suite failed in ${failures[$suite]} of $runs runs"
+done
+echo "stress: $failed_runs of $runs runs failed"
+[ "$failed_runs" -eq 0 ]
