@@ -191,6 +191,7 @@ void StompixZR7714AudioProcessor::timerCallback()
     oldModelGain = 1.0f;
     oldModelStep = -1.0f / (float)fadeLength;
     crossfadeGainAtLastTick = oldModelGain;
+    crossfadeMovedAt = juce::Time::getMillisecondCounter();
 
     if (auto* model = getModel(modelNumber))
     {
@@ -215,16 +216,25 @@ bool StompixZR7714AudioProcessor::settlePendingSwitch()
 
     // Under way: re-targeting it midway would cut the fading model off, and switching back to
     // the playing model would reset the model the audio thread is running. The timer looks
-    // again at its next tick, which comes after at most a crossfade's length of processed audio.
+    // again at its next tick.
+    const auto now = juce::Time::getMillisecondCounter();
+
     if (oldModelGain != crossfadeGainAtLastTick)
     {
         crossfadeGainAtLastTick = oldModelGain;
+        crossfadeMovedAt = now;
         return false;
     }
 
-    // Under way, but not a sample processed since the last tick: the audio stopped halfway (the
-    // effect faded out into the pass-through, or the host stopped processing), and nobody hears
-    // the models. Waiting would keep the timer running for as long; the crossfade ends here.
+    // Ticks may come in a burst (the framework makes up for a late tick at once, and some hosts
+    // run timers from their idle calls), so a crossfade that stood still between two of them is
+    // not yet a stopped one.
+    if (now - crossfadeMovedAt < stalledCrossfadeMs)
+        return false;
+
+    // Under way, but not a sample processed for that long: the audio stopped halfway (the effect
+    // faded out into the pass-through, or the host stopped processing), and nobody hears the
+    // models. Waiting would keep the timer running for as long; the crossfade ends here.
     oldModelGain = 0.0f;
     switchPending = false;
     playingModel = selectedModel;

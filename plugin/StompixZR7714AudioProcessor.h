@@ -30,6 +30,9 @@ public:
     // The scratch arrays' ceiling (22 s at 48 kHz): a host's block size beyond it, which no host
     // could fill, must not claim gigabytes. Longer blocks go through in pieces.
     static constexpr int maxScratchLength = 1 << 20;
+    // How long a model crossfade may stand still before the model-switch timer takes the audio
+    // for stopped and ends it: far longer than any host's block, however large.
+    static constexpr juce::uint32 stalledCrossfadeMs = 500;
 
     StompixZR7714AudioProcessor();
     ~StompixZR7714AudioProcessor() override;
@@ -187,6 +190,7 @@ private:
     float oldModelGain = 1.0f;
     float oldModelStep = 0.0f;
     float crossfadeGainAtLastTick = 1.0f; // message thread: how far the crossfade had come
+    juce::uint32 crossfadeMovedAt = 0;     // and when it was last seen moving
     std::array<float, 6> sentValues{};
     bool sentStereoOn = false;
     bool sentSyncOn = false;
