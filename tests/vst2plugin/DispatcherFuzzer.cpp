@@ -62,6 +62,13 @@ constexpr std::size_t shellNameSize = 64;
 constexpr std::int32_t maxSpeakers = 8;
 // The longest audio block handed over.
 constexpr std::uint16_t maxFrames = 4096;
+// What one input may ask for of the costly calls, so that no input runs for seconds under the
+// sanitizers (a resume for the largest block size alone takes tens of milliseconds there):
+// resumes and suspends, each of which may prepare the processor again, instances closed and
+// reopened, and audio frames processed.
+constexpr int maxSuspendResumesPerInput = 8;
+constexpr int maxReopensPerInput = 8;
+constexpr std::size_t maxFramesPerInput = 1 << 17;
 
 struct OpcodeArgument
 {
@@ -228,8 +235,11 @@ public:
                 roundTripChunk((in.byte() & 1) != 0);
                 break;
             case 8:
-                plugin.reset();
-                open();
+                if (++reopens <= maxReopensPerInput)
+                {
+                    plugin.reset();
+                    open();
+                }
                 break;
             }
         }
@@ -261,6 +271,9 @@ private:
         auto value = in.read<std::int64_t>();
         const auto opt = in.read<float>();
         auto fuzzed = in.bytes();
+
+        if (opcode == EffectOpcode::suspendResume && ++suspendResumes > maxSuspendResumesPerInput)
+            return;
 
         const auto argument = argumentOf(opcode);
 
@@ -362,6 +375,9 @@ private:
         const auto frames = static_cast<std::size_t>(in.read<std::uint16_t>() % (maxFrames + 1));
         const auto flags = in.byte();
         const auto samples = in.bytes();
+        framesProcessed += frames;
+        if (framesProcessed > maxFramesPerInput)
+            return;
         const auto& record = plugin->getRecord();
 
         const auto numInputs = static_cast<std::size_t>(std::max(record.numInputs, 0));
@@ -396,6 +412,9 @@ private:
     RecordingHost host;
     std::unique_ptr<PluginInstance> plugin;
     Bytes lastChunk;
+    int suspendResumes = 0;
+    int reopens = 0;
+    std::size_t framesProcessed = 0;
 };
 } // namespace
 
