@@ -29,29 +29,6 @@ cmake --build "$asan_dir" --parallel "$jobs" --target "${targets[@]}"
 cmake -S . -B "$debug_dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSTOMPIX_BUILD_BENCH=OFF
 cmake --build "$debug_dir" --parallel "$jobs" --target "${targets[@]}"
 
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-
-# Runs a command with DISPLAY on an Xvfb of its own: Xvfb picks a free display and writes its
-# number to a descriptor once it is ready, so that no other job's server is taken.
-with_private_display() {
-    local fifo="$work/display" number="" status=0
-    rm -f "$fifo"
-    mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fifo" 2>/dev/null &
-    local server=$!
-    read -r number <"$fifo" || true
-    if [ -z "$number" ]; then
-        echo "stress: Xvfb could not be started" >&2
-        wait "$server" || true
-        return 1
-    fi
-    DISPLAY=":$number" "$@" || status=$?
-    kill "$server"
-    wait "$server" || true
-    return "$status"
-}
-
 declare -A failures=()
 failed_runs=0
 
@@ -79,7 +56,8 @@ for ((run = 1; run <= runs; ++run)); do
     for dir in "$asan_dir" "$debug_dir"; do
         run_suite "$dir" "$run" stompix_aax_plugin_tests "$dir/tests/aax_plugin/stompix_aax_plugin_tests"
         run_suite "$dir" "$run" stompix_vst2_plugin_tests "$dir/tests/vst2plugin/stompix_vst2_plugin_tests"
-        run_suite "$dir" "$run" stompix_gui_tests with_private_display "$dir/tests/gui/stompix_gui_tests"
+        run_suite "$dir" "$run" stompix_gui_tests ./scripts/with-private-display.sh \
+            "$dir/tests/gui/stompix_gui_tests"
         run_suite "$dir" "$run" stompix_e2e_tests "$dir/tests/e2e/stompix_e2e_tests" \
             --gtest_filter='EditorWindow.*'
     done

@@ -65,7 +65,7 @@ cmake --build "$debug_dir" --parallel "$jobs" --target stompix_gui_tests stompix
     stompix_aax_plugin_tests
 stage="Debug suites"
 suite="stompix_gui_tests"
-xvfb-run -a "$debug_dir/tests/gui/stompix_gui_tests" --gtest_color=no
+./scripts/with-private-display.sh "$debug_dir/tests/gui/stompix_gui_tests" --gtest_color=no
 # The VST2 and AAX modules' suites bring their own Xvfb; the framework inside each module reports
 # its assertions on the error stream, and any of them fails the run.
 run_failing_on_assertions() {
@@ -159,6 +159,6 @@ run_ctest "$tsan_dir" -R '^stompix_processor_tests$'
 suite="stompix_thread_stress_tests"
 "$tsan_dir/tests/threads/stompix_thread_stress_tests" --gtest_color=no
 suite="stompix_gui_tests"
-xvfb-run -a "$tsan_dir/tests/gui/stompix_gui_tests" --gtest_color=no
+./scripts/with-private-display.sh "$tsan_dir/tests/gui/stompix_gui_tests" --gtest_color=no
 suite=""
 echo "test: every stage passed"
