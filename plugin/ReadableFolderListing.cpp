@@ -8,10 +8,13 @@
 // function instead (see the processor's link options), which leaves such names out: the
 // framework could not name those files anyway. The preset menu and the file browsers list the
 // user's folders through it.
-extern "C" {
-dirent* __real_readdir(DIR* folder); // NOLINT(bugprone-reserved-identifier)
 
-dirent* __wrap_readdir(DIR* folder) // NOLINT(bugprone-reserved-identifier)
+extern "C" dirent* __real_readdir(DIR* folder); // NOLINT(bugprone-reserved-identifier)
+
+// Hidden: a plug-in module keeps it to itself, so that nothing else in the host's process can take
+// its place or call it.
+extern "C" __attribute__((visibility("hidden"))) dirent*
+__wrap_readdir(DIR* folder) // NOLINT(bugprone-reserved-identifier)
 {
     for (;;)
     {
@@ -19,5 +22,4 @@ dirent* __wrap_readdir(DIR* folder) // NOLINT(bugprone-reserved-identifier)
         if (entry == nullptr || Utf8::isWellFormed(entry->d_name))
             return entry;
     }
-}
 }

@@ -190,7 +190,7 @@ private:
     float oldModelGain = 1.0f;
     float oldModelStep = 0.0f;
     float crossfadeGainAtLastTick = 1.0f; // message thread: how far the crossfade had come
-    juce::uint32 crossfadeMovedAt = 0;     // and when it was last seen moving
+    juce::uint32 crossfadeMovedAt = 0;    // and when it was last seen moving
     std::array<float, 6> sentValues{};
     bool sentStereoOn = false;
     bool sentSyncOn = false;

@@ -10,7 +10,8 @@ std::size_t wellFormedLength(const char* bytes, std::size_t numBytes) noexcept
     if (numBytes == 0)
         return 0;
 
-    const auto byteAt = [bytes](std::size_t index) { return (std::uint32_t)(std::uint8_t)bytes[index]; };
+    const auto byteAt = [bytes](std::size_t index)
+    { return (std::uint32_t)(std::uint8_t)bytes[index]; };
     const auto lead = byteAt(0);
 
     if (lead < 0x80)

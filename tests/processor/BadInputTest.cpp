@@ -293,8 +293,8 @@ TEST(FolderListing, NamesThatAreNotUtf8AreLeftOut)
 
     const juce::File root(folder.string());
     juce::StringArray listed;
-    for (const auto& entry : juce::RangedDirectoryIterator(root, false, "*",
-                                                           juce::File::findFilesAndDirectories))
+    for (const auto& entry :
+         juce::RangedDirectoryIterator(root, false, "*", juce::File::findFilesAndDirectories))
         listed.add(entry.getFile().getFileName());
     listed.sort(false);
     EXPECT_EQ(listed.joinIntoString("|"), juce::String::fromUTF8("Good \xc3\xa9.vzrp|Sub"));
