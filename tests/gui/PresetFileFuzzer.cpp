@@ -13,22 +13,20 @@
 #include <juce_gui_basics/juce_gui_basics.h>
 
 #include <cstdint>
+#include <cstdlib>
+#include <string>
 
 namespace
 {
 using fuzztarget::check;
 using fuzztarget::checkProcessorInvariants;
 
-// A preset folder of this process's own, removed when the fuzzer ends.
+// A preset folder of this process's own (made at once under a name no other process has),
+// removed when the fuzzer ends.
 class PresetFolder
 {
 public:
-    PresetFolder()
-        : folder(juce::File::getSpecialLocation(juce::File::tempDirectory)
-                     .getNonexistentChildFile("stompix-preset-fuzz", ""))
-    {
-        check(folder.createDirectory().wasOk());
-    }
+    PresetFolder() : folder(makeUniqueFolder()) {}
 
     ~PresetFolder() { folder.deleteRecursively(); }
 
@@ -36,6 +34,17 @@ public:
     PresetFolder& operator=(const PresetFolder&) = delete;
 
     const juce::File folder;
+
+private:
+    static juce::File makeUniqueFolder()
+    {
+        auto pattern = juce::File::getSpecialLocation(juce::File::tempDirectory)
+                           .getChildFile("stompix-preset-fuzz-XXXXXX")
+                           .getFullPathName()
+                           .toStdString();
+        check(::mkdtemp(pattern.data()) != nullptr);
+        return juce::File(pattern);
+    }
 };
 
 const char* const fileName = "Fuzzed.vzrp";
