@@ -251,7 +251,8 @@ TEST(EmbeddedImage, TextAreasContrastWithTheirTextColour)
 }
 
 // The caption that the framework browser puts before its name field, as the editor draws it
-// over the save-as artwork: the best contrast of its pixels with what lies under them.
+// over the save-as artwork: the strokes of its letters (not a stray pixel at an edge) contrast
+// with what lies under them.
 TEST(EmbeddedImage, TheSaveAsBrowsersCaptionIsDrawnReadably)
 {
     StompixZR7714AudioProcessor processor;
@@ -273,11 +274,12 @@ TEST(EmbeddedImage, TheSaveAsBrowsersCaptionIsDrawnReadably)
     caption->setVisible(false);
     const auto under = editor.createComponentSnapshot(area);
 
-    double best = 1.0;
+    int readablePixels = 0;
     for (int y = 0; y < drawn.getHeight(); ++y)
         for (int x = 0; x < drawn.getWidth(); ++x)
-            best = std::max(best, contrast(drawn.getPixelAt(x, y), under.getPixelAt(x, y)));
-    EXPECT_GE(best, 4.5);
+            if (contrast(drawn.getPixelAt(x, y), under.getPixelAt(x, y)) >= 4.5)
+                ++readablePixels;
+    EXPECT_GE(readablePixels, 30); // about half of what its letters cover (67 pixels here)
 }
 
 } // namespace
