@@ -309,28 +309,6 @@ private:
 };
 } // namespace
 
-juce::String toValidText(const char* bytes, size_t numBytes)
-{
-    std::string valid;
-    valid.reserve(numBytes);
-
-    for (size_t i = 0; i < numBytes && bytes[i] != 0;)
-    {
-        if (const auto length = Utf8::wellFormedLength(bytes + i, numBytes - i); length > 0)
-        {
-            valid.append(bytes + i, length);
-            i += length;
-        }
-        else
-        {
-            valid += "\xef\xbf\xbd"; // U+FFFD REPLACEMENT CHARACTER
-            ++i;
-        }
-    }
-
-    return juce::String::fromUTF8(valid.data(), (int)valid.size());
-}
-
 bool isAcceptable(const juce::String& text, int depth)
 {
     return Checker(text, depth).run();
@@ -339,7 +317,7 @@ bool isAcceptable(const juce::String& text, int depth)
 std::unique_ptr<juce::XmlElement> parse(const juce::String& text)
 {
     const auto* raw = text.toRawUTF8();
-    const auto valid = toValidText(raw, std::strlen(raw));
+    const auto valid = Utf8::toValidText(raw, std::strlen(raw));
 
     if (!isAcceptable(valid))
         return {};

@@ -15,17 +15,12 @@ inline constexpr int maxDepth = 5;
 // Preset files are a few hundred bytes; larger files are not read at all.
 inline constexpr juce::int64 maxFileSize = 1 << 20;
 
-// The bytes (up to the first zero byte) as text, with every malformed UTF-8 sequence replaced by
-// U+FFFD. The framework keeps malformed bytes as they are, and its character walk can then step
-// past the end of the text; text from a host or a file goes through this first.
-juce::String toValidText(const char* bytes, size_t numBytes);
-
 // True when `text` is a single element that is at most `depth` elements deep, written in the
 // plain XML subset that the framework's parser reads exactly as this check does.
 bool isAcceptable(const juce::String& text, int depth = maxDepth);
 
 // The parsed document, or nullptr when the text is not acceptable or does not parse. The text
-// is first made valid UTF-8 (see toValidText).
+// is first made valid UTF-8 (see Utf8::toValidText).
 std::unique_ptr<juce::XmlElement> parse(const juce::String& text);
 
 // A preset file read as UTF-8 text and parsed as above; nullptr when missing, too large or bad.

@@ -1,6 +1,7 @@
 #include "StateChunk.h"
 
 #include "GuardedXml.h"
+#include "Utf8.h"
 
 namespace StateChunk
 {
@@ -39,6 +40,6 @@ std::unique_ptr<juce::XmlElement> read(const void* data, int sizeInBytes)
     if (length == 0)
         return {};
 
-    return GuardedXml::parse(GuardedXml::toValidText(bytes + headerSize, length));
+    return GuardedXml::parse(Utf8::toValidText(bytes + headerSize, length));
 }
 } // namespace StateChunk

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <string>
 
 namespace Utf8
 {
@@ -57,5 +58,27 @@ bool isWellFormed(const char* text) noexcept
         remaining -= length;
     }
     return true;
+}
+
+juce::String toValidText(const char* bytes, std::size_t numBytes)
+{
+    std::string valid;
+    valid.reserve(numBytes);
+
+    for (std::size_t i = 0; i < numBytes && bytes[i] != 0;)
+    {
+        if (const auto length = wellFormedLength(bytes + i, numBytes - i); length > 0)
+        {
+            valid.append(bytes + i, length);
+            i += length;
+        }
+        else
+        {
+            valid += "\xef\xbf\xbd"; // U+FFFD REPLACEMENT CHARACTER
+            ++i;
+        }
+    }
+
+    return juce::String::fromUTF8(valid.data(), (int)valid.size());
 }
 } // namespace Utf8

@@ -1,6 +1,6 @@
 #include "HostText.h"
 
-#include <GuardedXml.h>
+#include <Utf8.h>
 
 #include <cstring>
 
@@ -33,6 +33,6 @@ juce::String read(const char* text, std::size_t maxLength)
     if (text == nullptr)
         return {};
 
-    return GuardedXml::toValidText(text, maxLength);
+    return Utf8::toValidText(text, maxLength);
 }
 } // namespace HostText

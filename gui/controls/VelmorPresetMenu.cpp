@@ -65,7 +65,8 @@ void VelmorPresetMenu::paint(juce::Graphics& g)
         return;
     }
 
-    // The look's label drawing, with the shortened text.
+    // The framework's own label drawing (the look's drawLabel, which this editor does not
+    // replace), with the shortened text: a look that drew labels otherwise would need it here.
     const float alpha = isEnabled() ? 1.0f : 0.5f;
     g.fillAll(findColour(backgroundColourId));
     g.setColour(findColour(textColourId).withMultipliedAlpha(alpha));

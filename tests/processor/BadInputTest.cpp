@@ -2,6 +2,7 @@
 
 #include "GuardedXml.h"
 #include "StateChunk.h"
+#include "Utf8.h"
 
 #include <cstring>
 #include <filesystem>
@@ -86,7 +87,7 @@ TEST(GuardedXml, RefusesWhatCouldNestDeeperOrBeReadDifferently)
 
 // The framework keeps malformed UTF-8 as it is and its character walk can then step past the
 // end of the text; every malformed sequence becomes U+FFFD first.
-TEST(GuardedXml, MalformedUtf8BecomesReplacementCharacters)
+TEST(Utf8, MalformedSequencesBecomeReplacementCharacters)
 {
     struct Case
     {
@@ -107,8 +108,7 @@ TEST(GuardedXml, MalformedUtf8BecomesReplacementCharacters)
     };
 
     for (const auto& c : cases)
-        EXPECT_EQ(GuardedXml::toValidText(c.bytes, std::strlen(c.bytes)),
-                  juce::String::fromUTF8(c.text))
+        EXPECT_EQ(Utf8::toValidText(c.bytes, std::strlen(c.bytes)), juce::String::fromUTF8(c.text))
             << c.bytes;
 
     // A preset path with a malformed byte is read, the byte replaced.
