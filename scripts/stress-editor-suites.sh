@@ -5,9 +5,9 @@
 #
 #   ./scripts/stress-editor-suites.sh N
 #
-# Each run is: the AAX and VST2 modules' suites (each on an Xvfb of its own), the GUI suite on a
-# private Xvfb, and the end-to-end editor test (stompix-host on an Xvfb of its own), in both
-# builds. The builds are configured as the test command configures them and brought up to date
+# Each run starts together, in both builds: the AAX and VST2 modules' suites (each on an Xvfb of
+# its own), the GUI suite on a private Xvfb, and the end-to-end editor test (stompix-host on an
+# Xvfb of its own). The builds are configured as the test command configures them and brought up to date
 # first. A failed suite's output is kept in <build folder>/stress-logs/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -21,25 +21,34 @@ fi
 jobs="${JOBS:-$(nproc)}"
 asan_dir="${ASAN_BUILD_DIR:-build-asan}"
 debug_dir="${DEBUG_BUILD_DIR:-build-debug}"
-targets=(stompix_aax_plugin_tests stompix_vst2_plugin_tests stompix_gui_tests stompix_e2e_tests)
+suites=(stompix_aax_plugin_tests stompix_vst2_plugin_tests stompix_gui_tests stompix_e2e_tests)
 
 cmake -S . -B "$asan_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DSTOMPIX_SANITIZE=ON \
     -DSTOMPIX_BUILD_BENCH=OFF
-cmake --build "$asan_dir" --parallel "$jobs" --target "${targets[@]}"
+cmake --build "$asan_dir" --parallel "$jobs" --target "${suites[@]}"
 cmake -S . -B "$debug_dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSTOMPIX_BUILD_BENCH=OFF
-cmake --build "$debug_dir" --parallel "$jobs" --target "${targets[@]}"
+cmake --build "$debug_dir" --parallel "$jobs" --target "${suites[@]}"
 
 declare -A failures=()
 failed_runs=0
 
-# Runs one suite; on failure keeps its output and records it. The Debug build also fails on any
-# of the framework's assertions, which the modules only report on the error stream.
-run_suite() {
+# Starts one suite in the background, its output in a log of its own; finish_suite then waits
+# for it and records a failure. The Debug build also fails on any of the framework's assertions,
+# which the modules only report on the error stream.
+declare -A pids=()
+start_suite() {
     local dir="$1" run="$2" name="$3"
     shift 3
-    local log="$dir/stress-logs/run$run-$name.log" status=0
+    local log="$dir/stress-logs/run$run-$name.log"
     mkdir -p "$dir/stress-logs"
-    "$@" --gtest_color=no >"$log" 2>&1 || status=$?
+    "$@" --gtest_color=no >"$log" 2>&1 &
+    pids["$dir/$name"]=$!
+}
+
+finish_suite() {
+    local dir="$1" run="$2" name="$3"
+    local log="$dir/stress-logs/run$run-$name.log" status=0
+    wait "${pids["$dir/$name"]}" || status=$?
     if [ "$status" -eq 0 ] && [ "$dir" = "$debug_dir" ] && grep -q "JUCE Assertion failure" "$log"; then
         status=1
     fi
@@ -51,15 +60,23 @@ run_suite() {
     rm -f "$log"
 }
 
+
+# Each run starts the eight suite runs together, every one on an X server of its own, so that
+# they also compete for the machine as the test command's suites do on a loaded CI machine.
 for ((run = 1; run <= runs; ++run)); do
     run_failures=()
     for dir in "$asan_dir" "$debug_dir"; do
-        run_suite "$dir" "$run" stompix_aax_plugin_tests "$dir/tests/aax_plugin/stompix_aax_plugin_tests"
-        run_suite "$dir" "$run" stompix_vst2_plugin_tests "$dir/tests/vst2plugin/stompix_vst2_plugin_tests"
-        run_suite "$dir" "$run" stompix_gui_tests ./scripts/with-private-display.sh \
+        start_suite "$dir" "$run" stompix_aax_plugin_tests "$dir/tests/aax_plugin/stompix_aax_plugin_tests"
+        start_suite "$dir" "$run" stompix_vst2_plugin_tests "$dir/tests/vst2plugin/stompix_vst2_plugin_tests"
+        start_suite "$dir" "$run" stompix_gui_tests ./scripts/with-private-display.sh \
             "$dir/tests/gui/stompix_gui_tests"
-        run_suite "$dir" "$run" stompix_e2e_tests "$dir/tests/e2e/stompix_e2e_tests" \
+        start_suite "$dir" "$run" stompix_e2e_tests "$dir/tests/e2e/stompix_e2e_tests" \
             --gtest_filter='EditorWindow.*'
+    done
+    for dir in "$asan_dir" "$debug_dir"; do
+        for name in "${suites[@]}"; do
+            finish_suite "$dir" "$run" "$name"
+        done
     done
     if [ "${#run_failures[@]}" -eq 0 ]; then
         echo "stress: run $run of $runs passed"
