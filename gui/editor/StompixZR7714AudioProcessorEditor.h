@@ -1,5 +1,7 @@
 #pragma once
 
+#include "XEventQueueWake.h"
+
 #include <juce_audio_processors/juce_audio_processors.h>
 
 #include <memory>
@@ -108,6 +110,7 @@ private:
     std::unique_ptr<VelmorSplashScreen> aboutContainer_;
 
     juce::TooltipWindow tooltipWindow{nullptr, 700};
+    const XEventQueueWake xEventQueueWake{*this};
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(StompixZR7714AudioProcessorEditor)
 };

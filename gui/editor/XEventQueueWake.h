@@ -1,0 +1,31 @@
+#pragma once
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+// Keeps X events from waiting unseen in Xlib's queue while a component is on screen.
+//
+// The framework dispatches X events when its connection's socket becomes readable (a host's
+// run loop or the framework's own polls it). In a few places, though, it reads the socket
+// itself (while it waits for a finished shared-memory paint, asks where the pointer is or
+// gathers expose events), and that moves any events that arrived meanwhile, a click for
+// instance, into Xlib's queue. The socket is then empty, and those events wait until the server
+// sends something else: a click that arrives during a paint opens a menu only when the mouse
+// moves again. Every few milliseconds this looks at the queue; when events wait there, it sends
+// the component's window a message of no meaning, whose arrival makes the socket readable, and
+// the framework dispatches the queue in order.
+class XEventQueueWake final : private juce::Timer
+{
+public:
+    explicit XEventQueueWake(juce::Component& onScreen);
+    ~XEventQueueWake() override;
+
+    XEventQueueWake(const XEventQueueWake&) = delete;
+    XEventQueueWake& operator=(const XEventQueueWake&) = delete;
+
+    static constexpr int intervalMs = 20;
+
+private:
+    void timerCallback() override;
+
+    juce::Component& component;
+};
