@@ -8,7 +8,6 @@
 #include <X11/Xutil.h>
 
 #include <memory>
-#include <vector>
 
 namespace
 {
@@ -103,31 +102,6 @@ juce::Image grabScreen(juce::Rectangle<int> area)
 
     XDestroyImage(shot);
     return image;
-}
-
-void wakeOwnersOf(juce::uint64 window)
-{
-    const auto display = openDisplay();
-    if (display == nullptr || window == 0)
-        return;
-
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.message_type = XInternAtom(display.get(), "STOMPIX_HOST_WAKE_UP", False);
-    event.xclient.format = 32;
-
-    // The windows inside are other clients' and may go at any time: the trap keeps their errors.
-    std::vector<Window> windows{(Window)window};
-    const XErrorTrap trap(display.get());
-    while (!windows.empty())
-    {
-        const Window next = windows.back();
-        windows.pop_back();
-        event.xclient.window = next;
-        XSendEvent(display.get(), next, False, NoEventMask, &event);
-        for (const Window child : XWindowTree::childrenOf(display.get(), next))
-            windows.push_back(child);
-    }
 }
 
 int countViewableWindows()

@@ -20,11 +20,4 @@ juce::Image grabScreen(juce::Rectangle<int> area);
 // How many top-level windows are on show (a pop-up menu is one).
 int countViewableWindows();
 
-// Sends the window and every window inside it (a plug-in's editor has a connection of its own)
-// an event that nobody answers, so that each owner's connection has something to read. The
-// framework reads its X events only when its connection has data: a request of its own that
-// waits for a reply can take events that came meanwhile off the connection into Xlib's queue,
-// where they stay (a click among them) until the next event arrives. This is that event.
-void wakeOwnersOf(juce::uint64 window);
-
 } // namespace BareXServer

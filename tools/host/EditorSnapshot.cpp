@@ -47,16 +47,8 @@ private:
     juce::AudioProcessorEditor& editor;
 };
 
-// Serves the message loop for a while, and then wakes the framework's reading of the window's
-// events: a gesture's events may otherwise wait in its queue until some other event comes.
-void serve(const juce::Component& window, int milliseconds)
-{
-    MessageLoop::runFor(milliseconds);
-    BareXServer::wakeOwnersOf((juce::uint64)(juce::pointer_sized_uint)window.getWindowHandle());
-}
-
 // Runs xdotool with the arguments while the message loop keeps serving both sides.
-bool xdotool(const juce::Component& window, const juce::StringArray& arguments)
+bool xdotool(const juce::StringArray& arguments)
 {
     juce::StringArray command{"xdotool"};
     command.addArray(arguments);
@@ -66,20 +58,18 @@ bool xdotool(const juce::Component& window, const juce::StringArray& arguments)
         return false;
 
     while (process.isRunning())
-        serve(window, 10);
+        MessageLoop::runFor(10);
 
     return process.getExitCode() == 0;
 }
 
 // Serves the message loop until the condition holds or the time is up: on a loaded machine a
 // gesture's parameter change can take a while to travel from the editor to the host.
-template <typename Condition>
-void serveUntil(const juce::Component& window, Condition condition, int timeoutMs)
+template <typename Condition> void serveUntil(Condition condition, int timeoutMs)
 {
-    const auto deadline =
-        juce::Time::getMillisecondCounter() + static_cast<juce::uint32>(timeoutMs);
+    const auto deadline = juce::Time::getMillisecondCounter() + static_cast<juce::uint32>(timeoutMs);
     while (!condition() && juce::Time::getMillisecondCounter() < deadline)
-        serve(window, 20);
+        MessageLoop::runFor(20);
 }
 
 juce::StringArray at(juce::Point<int> point)
@@ -129,9 +119,8 @@ int runEditorSnapshot(HostedPlugin& plugin, const juce::File& png)
         drag.addArray({"sleep", "0.1"});
     }
     drag.addArray({"sleep", "0.2", "mouseup", "1"});
-    const bool dragged = xdotool(*window, drag);
-    serveUntil(
-        *window, [&] { return depth->getValue() > depthBefore; }, 3000);
+    const bool dragged = xdotool(drag);
+    serveUntil([&] { return depth->getValue() > depthBefore; }, 3000);
     MessageLoop::runFor(300);
     std::cout << "depth\t" << valueText(depthBefore) << " -> " << valueText(depth->getValue())
               << std::endl;
@@ -140,9 +129,8 @@ int runEditorSnapshot(HostedPlugin& plugin, const juce::File& png)
     juce::StringArray press{"mousemove"};
     press.addArray(at(origin + footswitch));
     press.addArray({"sleep", "0.2", "click", "1"});
-    const bool pressed = xdotool(*window, press);
-    serveUntil(
-        *window, [&] { return bypass->getValue() != bypassBefore; }, 3000);
+    const bool pressed = xdotool(press);
+    serveUntil([&] { return bypass->getValue() != bypassBefore; }, 3000);
     MessageLoop::runFor(300);
     std::cout << "onBypass\t" << valueText(bypassBefore) << " -> " << valueText(bypass->getValue())
               << std::endl;
@@ -151,9 +139,8 @@ int runEditorSnapshot(HostedPlugin& plugin, const juce::File& png)
     juce::StringArray open{"mousemove"};
     open.addArray(at(origin + fileButton));
     open.addArray({"sleep", "0.2", "click", "1"});
-    const bool clicked = xdotool(*window, open);
-    serveUntil(
-        *window, [&] { return BareXServer::countViewableWindows() > windowsBefore; }, 3000);
+    const bool clicked = xdotool(open);
+    serveUntil([&] { return BareXServer::countViewableWindows() > windowsBefore; }, 3000);
     MessageLoop::runFor(300);
     const bool menuOpened = BareXServer::countViewableWindows() > windowsBefore;
     std::cout << "fileMenu\t" << (menuOpened ? "opened" : "not opened") << std::endl;
@@ -169,7 +156,7 @@ int runEditorSnapshot(HostedPlugin& plugin, const juce::File& png)
     if (written)
         std::cout << "snapshot\t" << png.getFullPathName() << std::endl;
 
-    xdotool(*window, {"key", "Escape"});
+    xdotool({"key", "Escape"});
     MessageLoop::runFor(300);
     window.reset();
     editor.reset();
