@@ -29,9 +29,16 @@ PluginRuntime::PluginRuntime()
 }
 
 // The processor goes first, then the message thread (the last instance stops it), and the
-// framework shuts down last.
+// framework shuts down last. After the last instance the framework shuts down on the host's
+// thread that closes it, which takes the stopped message thread's place: what the framework
+// deletes then (the desktop and its mouse sources, with updates that thread had not delivered
+// yet) may only be deleted on the message thread.
 PluginRuntime::~PluginRuntime()
 {
     processor.reset();
+    const bool lastInstance = messageThread->getReferenceCount() == 1;
     messageThread.reset();
+
+    if (lastInstance)
+        juce::MessageManager::getInstance()->setCurrentThreadAsMessageThread();
 }
