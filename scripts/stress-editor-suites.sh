@@ -7,8 +7,8 @@
 #
 # Each run starts together, in both builds: the AAX and VST2 modules' suites (each on an Xvfb of
 # its own), the GUI suite on a private Xvfb, and the end-to-end editor test (stompix-host on an
-# Xvfb of its own). The builds are configured as the test command configures them and brought up to date
-# first. A failed suite's output is kept in <build folder>/stress-logs/.
+# Xvfb of its own). The builds are configured as the test command configures them and brought up
+# to date first. A failed suite's output is kept in <build folder>/stress-logs/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -59,7 +59,6 @@ finish_suite() {
     fi
     rm -f "$log"
 }
-
 
 # Each run starts the eight suite runs together, every one on an X server of its own, so that
 # they also compete for the machine as the test command's suites do on a loaded CI machine.
