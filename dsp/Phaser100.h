@@ -8,7 +8,7 @@
 #include "PhaserFrame.h"
 #include "PhaserState.h"
 #include "SmoothVolume.h"
-#include "WavetableMXRPhaserTriOsc90.h"
+#include "WavetablePhaserTriOsc90.h"
 
 // A 33 Hz input highpass, two fixed all-pass stages, six swept stages and two more fixed
 // stages around the point where the negative feedback is taken, with a gentler LFO bend.
@@ -38,7 +38,7 @@ public:
     void processPhaser(float* left, float* right, int count);
 
     const PhaserState& getState() const { return frame; }
-    const WavetableMXRPhaserTriOsc90& getOsc() const { return osc; }
+    const WavetablePhaserTriOsc90& getOsc() const { return osc; }
 
 private:
     friend struct PhaserFrame<Phaser100>;
@@ -51,7 +51,7 @@ private:
     template <typename Lanes, bool spread> void runChain(float* left, float* right, int count);
 
     OnePoleHighpass inputHighpass;
-    WavetableMXRPhaserTriOsc90 osc;
+    WavetablePhaserTriOsc90 osc;
     OnePole lfoSmoother;
     AllpassFilter fixedAllpass1;
     AllpassFilter fixedAllpass2;

@@ -7,7 +7,7 @@
 #include "PhaserFrame.h"
 #include "PhaserState.h"
 #include "SmoothVolume.h"
-#include "WavetableMXRPhaserTriOsc.h"
+#include "WavetablePhaserTriOsc.h"
 
 // Two swept first-order all-pass stages with positive feedback taken between them:
 // the two-stage circuit, no input filter.
@@ -37,7 +37,7 @@ public:
     void processPhaser(float* left, float* right, int count);
 
     const PhaserState& getState() const { return frame; }
-    const WavetableMXRPhaserTriOsc& getOsc() const { return osc; }
+    const WavetablePhaserTriOsc& getOsc() const { return osc; }
 
 private:
     friend struct PhaserFrame<Phaser45>;
@@ -49,7 +49,7 @@ private:
     void clearAudioMemory();
     template <typename Lanes, bool spread> void runChain(float* left, float* right, int count);
 
-    WavetableMXRPhaserTriOsc osc;
+    WavetablePhaserTriOsc osc;
     OnePole lfoSmoother;
     ModulatingAllpassFilter stage1;
     ModulatingAllpassFilter stage2;

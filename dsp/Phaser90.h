@@ -7,7 +7,7 @@
 #include "PhaserFrame.h"
 #include "PhaserState.h"
 #include "SmoothVolume.h"
-#include "WavetableMXRPhaserTriOsc.h"
+#include "WavetablePhaserTriOsc.h"
 
 // A 33 Hz input highpass, then four swept first-order all-pass stages with negative
 // feedback taken after the last stage and fed in after the first.
@@ -37,7 +37,7 @@ public:
     void processPhaser(float* left, float* right, int count);
 
     const PhaserState& getState() const { return frame; }
-    const WavetableMXRPhaserTriOsc& getOsc() const { return osc; }
+    const WavetablePhaserTriOsc& getOsc() const { return osc; }
 
 private:
     friend struct PhaserFrame<Phaser90>;
@@ -50,7 +50,7 @@ private:
     template <typename Lanes, bool spread> void runChain(float* left, float* right, int count);
 
     OnePoleHighpass inputHighpass;
-    WavetableMXRPhaserTriOsc osc;
+    WavetablePhaserTriOsc osc;
     OnePole lfoSmoother;
     ModulatingAllpassFilter stage1;
     ModulatingAllpassFilter stage2;

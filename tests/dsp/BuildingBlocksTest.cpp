@@ -6,7 +6,7 @@
 #include "OnePoleHighpass.h"
 #include "Phaser90.h"
 #include "SmoothVolume.h"
-#include "WavetableMXRPhaserTriOsc.h"
+#include "WavetablePhaserTriOsc.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@ TEST(Names, EachObjectCarriesTheNameOfTheLastConstructorThatStoresOne)
 {
     EXPECT_STREQ(DspBase().getName(), "DspBase");
     EXPECT_STREQ(Phaser90().getName(), "Phaser90");
-    EXPECT_STREQ(WavetableMXRPhaserTriOsc().getName(), "DspBase");
+    EXPECT_STREQ(WavetablePhaserTriOsc().getName(), "DspBase");
     EXPECT_STREQ(OnePole().getName(), "ModuleBase");
     EXPECT_STREQ(OnePoleHighpass().getName(), "ModuleBase");
 }
@@ -66,7 +66,7 @@ TEST(CrossfadeLength, BandEdges)
         SCOPED_TRACE(c.rate);
         EXPECT_EQ(crossfadeLengthFor(c.rate), c.length);
 
-        WavetableMXRPhaserTriOsc osc;
+        WavetablePhaserTriOsc osc;
         osc.setSampleRate(c.rate);
         EXPECT_EQ(osc.getRampLength(), c.length);
 

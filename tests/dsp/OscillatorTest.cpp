@@ -1,5 +1,5 @@
-#include "WavetableMXRPhaserTriOsc.h"
-#include "WavetableMXRPhaserTriOsc90.h"
+#include "WavetablePhaserTriOsc.h"
+#include "WavetablePhaserTriOsc90.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@ namespace
 template <typename Osc> class Oscillator : public ::testing::Test
 {
 };
-using OscillatorTypes = ::testing::Types<WavetableMXRPhaserTriOsc, WavetableMXRPhaserTriOsc90>;
+using OscillatorTypes = ::testing::Types<WavetablePhaserTriOsc, WavetablePhaserTriOsc90>;
 TYPED_TEST_SUITE(Oscillator, OscillatorTypes, );
 
 template <typename Osc> void startAt(Osc& osc, float sampleRate, float hz)
@@ -43,8 +43,8 @@ TEST(Oscillator, TheBendDiffersBetweenTheTwoClasses)
 {
     // A quarter cycle up, the log bend has already passed the straight line's midpoint; the
     // stronger bend of the first class further so.
-    const WavetableMXRPhaserTriOsc strong;
-    const WavetableMXRPhaserTriOsc90 gentle;
+    const WavetablePhaserTriOsc strong;
+    const WavetablePhaserTriOsc90 gentle;
     const float tri = 0.5f;
     EXPECT_EQ(strong.getTableA(256), (logf(tri * 4.445f + 1.0f) / logf(5.445f)) * 2.0f - 1.0f);
     EXPECT_EQ(gentle.getTableA(256),

@@ -9,8 +9,8 @@
 #include "OnePoleHighpass.h"
 #include "SmoothVolume.h"
 #include "TempoDivision.h"
-#include "WavetableMXRPhaserTriOsc.h"
-#include "WavetableMXRPhaserTriOsc90.h"
+#include "WavetablePhaserTriOsc.h"
+#include "WavetablePhaserTriOsc90.h"
 
 #include <array>
 #include <cmath>
@@ -137,7 +137,7 @@ template <typename Chain> void run(Chain& chain, float* left, float* right, int 
 // Each channel has filters of its own, used through their mono calls.
 struct Phaser45Chain
 {
-    Frame<WavetableMXRPhaserTriOsc> frame;
+    Frame<WavetablePhaserTriOsc> frame;
     std::array<std::array<ModulatingAllpassFilter, 2>, 2> stages;
 
     explicit Phaser45Chain(const Settings& s)
@@ -163,7 +163,7 @@ struct Phaser45Chain
 
 struct Phaser90Chain
 {
-    Frame<WavetableMXRPhaserTriOsc> frame;
+    Frame<WavetablePhaserTriOsc> frame;
     std::array<OnePoleHighpass, 2> inputHighpass;
     std::array<std::array<ModulatingAllpassFilter, 4>, 2> stages;
 
@@ -198,7 +198,7 @@ struct Phaser90Chain
 
 struct Phaser100Chain
 {
-    Frame<WavetableMXRPhaserTriOsc90> frame;
+    Frame<WavetablePhaserTriOsc90> frame;
     std::array<OnePoleHighpass, 2> inputHighpass;
     std::array<std::array<AllpassFilter, 4>, 2> fixed;
     std::array<std::array<ModulatingAllpassFilter, 6>, 2> stages;

@@ -1,21 +1,21 @@
-#include "WavetableMXRPhaserTriOsc.h"
+#include "WavetablePhaserTriOsc.h"
 
-WavetableMXRPhaserTriOsc::WavetableMXRPhaserTriOsc()
+WavetablePhaserTriOsc::WavetablePhaserTriOsc()
 {
     TriangleWavetable::fill(tableA, tableB, 4.445f, logf(5.445f));
 }
 
-void WavetableMXRPhaserTriOsc::resetCoeffs()
+void WavetablePhaserTriOsc::resetCoeffs()
 {
     position = 0.0f;
 }
 
-void WavetableMXRPhaserTriOsc::calc()
+void WavetablePhaserTriOsc::calc()
 {
     targetIncrement = frequency * 1024.0f / sampleRate;
 }
 
-float WavetableMXRPhaserTriOsc::getOscSignal()
+float WavetablePhaserTriOsc::getOscSignal()
 {
     float out = 0.0f;
     getOscSignal(out);

@@ -3,12 +3,12 @@
 #include "OscBaseClass.h"
 #include "TriangleWavetable.h"
 
-// Triangle LFO with log-bent slopes read from a 1024-point table (a gentler bend, used by the
-// six-stage phaser); a second table holds the same cycle half a period later for the right channel.
-class WavetableMXRPhaserTriOsc90 final : public OscBaseClass
+// Triangle LFO with log-bent slopes read from a 1024-point table (used by the two- and four-stage
+// phasers); a second table holds the same cycle half a period later for the right channel.
+class WavetablePhaserTriOsc final : public OscBaseClass
 {
 public:
-    WavetableMXRPhaserTriOsc90();
+    WavetablePhaserTriOsc();
 
     void resetCoeffs() override;
     void calc() override;

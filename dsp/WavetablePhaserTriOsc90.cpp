@@ -1,21 +1,21 @@
-#include "WavetableMXRPhaserTriOsc90.h"
+#include "WavetablePhaserTriOsc90.h"
 
-WavetableMXRPhaserTriOsc90::WavetableMXRPhaserTriOsc90()
+WavetablePhaserTriOsc90::WavetablePhaserTriOsc90()
 {
     TriangleWavetable::fill(tableA, tableB, 1.2313356f, logf(2.2313356f));
 }
 
-void WavetableMXRPhaserTriOsc90::resetCoeffs()
+void WavetablePhaserTriOsc90::resetCoeffs()
 {
     position = 0.0f;
 }
 
-void WavetableMXRPhaserTriOsc90::calc()
+void WavetablePhaserTriOsc90::calc()
 {
     targetIncrement = frequency * 1024.0f / sampleRate;
 }
 
-float WavetableMXRPhaserTriOsc90::getOscSignal()
+float WavetablePhaserTriOsc90::getOscSignal()
 {
     float out = 0.0f;
     getOscSignal(out);
