@@ -34,6 +34,11 @@ int StompixZR7714AudioProcessor::crossfadeLengthFor(double sampleRate) noexcept
     return ::crossfadeLengthFor(sampleRate);
 }
 
+int StompixZR7714AudioProcessor::debounceLengthFor(double sampleRate) noexcept
+{
+    return std::max(1, (int)std::lround(sampleRate * modelSwitchDebounceSeconds));
+}
+
 ModuleModel* StompixZR7714AudioProcessor::getModel(int modelNumber) noexcept
 {
     switch (modelNumber)
@@ -72,6 +77,7 @@ void StompixZR7714AudioProcessor::prepareToPlay(double sampleRate, int samplesPe
     const int length = crossfadeLengthFor(sampleRate);
     fadeLength = (juce::int16)length;
     bypassCounter = fadeLength;
+    debounceLength = debounceLengthFor(sampleRate);
 
     const auto scratchLength =
         (size_t)juce::jlimit(minScratchLength, maxScratchLength, samplesPerBlock);
@@ -128,6 +134,11 @@ bool StompixZR7714AudioProcessor::readHostTempo(float& tempo)
 
 void StompixZR7714AudioProcessor::forceCalcParams()
 {
+    // Writes counted before the values are read: one that comes in between restarts the
+    // countdown rather than going unseen.
+    phaserTypeWritesSeen = phaserTypeWrites.load(std::memory_order_acquire);
+    switchCountdown = noSwitchDue;
+
     const auto v = [this](int index)
     { return currentValues[(size_t)index].load(std::memory_order_relaxed); };
 
@@ -170,28 +181,77 @@ void StompixZR7714AudioProcessor::forceCalcParams()
 }
 
 //==============================================================================
-void StompixZR7714AudioProcessor::timerCallback()
+// The model switch. A write of phaserType (any thread) restarts a countdown of
+// debounceLength samples, counted by the audio path in processed and passed-through audio
+// alike; when it runs out, the model of the type at that moment is primed and crossfaded in
+// from that very sample. A block is split where a switch falls due, so the switch lands on the
+// same sample whatever the host's block size and however fast it renders.
+void StompixZR7714AudioProcessor::takeUpPhaserTypeWrites() noexcept
 {
-    // The audio thread drives the models inside the callback lock; priming a model under the
-    // same lock means no model is ever entered by two threads at once.
-    const juce::ScopedLock lock(getCallbackLock());
+    const auto writes = phaserTypeWrites.load(std::memory_order_acquire);
 
-    if (switchPending && !settlePendingSwitch())
+    if (writes == phaserTypeWritesSeen)
         return;
 
-    stopTimer();
+    phaserTypeWritesSeen = writes;
+    switchCountdown = debounceLength;
+}
+
+int StompixZR7714AudioProcessor::nextSegmentLength(int remaining, int maxPiece) const noexcept
+{
+    const int length = std::min(remaining, maxPiece);
+
+    if (switchCountdown > 0)
+        return std::min(length, switchCountdown);
+
+    // Due, but waiting for the crossfade under way: the segment ends where that one does.
+    if (switchCountdown == 0 && switchPending)
+        return std::min(length, std::max(1, (int)std::lround(oldModelGain * (float)fadeLength)));
+
+    return length;
+}
+
+void StompixZR7714AudioProcessor::advanceModelSwitch(int numSamples)
+{
+    if (switchCountdown == noSwitchDue)
+        return;
+
+    switchCountdown = std::max(0, switchCountdown - numSamples);
+
+    if (switchCountdown == 0 && startDueModelSwitch())
+        switchCountdown = noSwitchDue;
+}
+
+bool StompixZR7714AudioProcessor::startDueModelSwitch()
+{
+    if (switchPending)
+    {
+        // Under way and heard: re-targeting it midway would cut the fading model off, and
+        // switching back to the playing model would reset it while it runs. It ends first.
+        if (!modelsAreSilent())
+            return false;
+
+        // Nobody hears the models (the effect is off and faded out): a switch that no block has
+        // taken up yet is withdrawn, one that the pass-through stopped halfway ends here, and the
+        // newer type decides alone.
+        if (oldModelGain >= 1.0f)
+            selectedModel = playingModel;
+        else
+            playingModel = selectedModel;
+
+        oldModelGain = 0.0f;
+        switchPending = false;
+    }
 
     const int modelNumber =
         modelNumberFor(currentValues[kPhaserType].load(std::memory_order_relaxed));
 
     if (modelNumber == selectedModel)
-        return;
+        return true;
 
     selectedModel = modelNumber;
     oldModelGain = 1.0f;
     oldModelStep = -1.0f / (float)fadeLength;
-    crossfadeGainAtLastTick = oldModelGain;
-    crossfadeMovedAt = juce::Time::getMillisecondCounter();
 
     if (auto* model = getModel(modelNumber))
     {
@@ -200,45 +260,17 @@ void StompixZR7714AudioProcessor::timerCallback()
     }
 
     switchPending = true;
+    return true;
 }
 
-bool StompixZR7714AudioProcessor::settlePendingSwitch()
+bool StompixZR7714AudioProcessor::modelsAreSilent() const noexcept
 {
-    // Not taken up yet: no block has run since it was handed over (the effect is off and passes
-    // the audio through, or the host is not processing). It is withdrawn, and the newer type
-    // decides alone; no model has run it, so nothing is cut off.
-    if (oldModelGain >= 1.0f)
-    {
-        switchPending = false;
-        selectedModel = playingModel;
-        return true;
-    }
+    return passesThrough(currentValues[kOnBypass].load(std::memory_order_relaxed));
+}
 
-    // Under way: re-targeting it midway would cut the fading model off, and switching back to
-    // the playing model would reset the model the audio thread is running. The timer looks
-    // again at its next tick.
-    const auto now = juce::Time::getMillisecondCounter();
-
-    if (oldModelGain != crossfadeGainAtLastTick)
-    {
-        crossfadeGainAtLastTick = oldModelGain;
-        crossfadeMovedAt = now;
-        return false;
-    }
-
-    // Ticks may come in a burst (the framework makes up for a late tick at once, and some hosts
-    // run timers from their idle calls), so a crossfade that stood still between two of them is
-    // not yet a stopped one.
-    if (now - crossfadeMovedAt < stalledCrossfadeMs)
-        return false;
-
-    // Under way, but not a sample processed for that long: the audio stopped halfway (the effect
-    // faded out into the pass-through, or the host stopped processing), and nobody hears the
-    // models. Waiting would keep the timer running for as long; the crossfade ends here.
-    oldModelGain = 0.0f;
-    switchPending = false;
-    playingModel = selectedModel;
-    return true;
+bool StompixZR7714AudioProcessor::passesThrough(float onBypass) const noexcept
+{
+    return onBypass == 0.0f && bypassGain < epsilon;
 }
 
 //==============================================================================
@@ -256,6 +288,13 @@ void StompixZR7714AudioProcessor::processBlockBypassed(juce::AudioBuffer<float>&
                                                        juce::MidiBuffer&)
 {
     passThrough(buffer);
+
+    // The host's bypass is audio too: the debounce counts on through it.
+    if (!dryLeft.empty())
+    {
+        takeUpPhaserTypeWrites();
+        advanceModelSwitch(buffer.getNumSamples());
+    }
 }
 
 void StompixZR7714AudioProcessor::processBlock(juce::AudioBuffer<float>& buffer, juce::MidiBuffer&)
@@ -282,11 +321,18 @@ void StompixZR7714AudioProcessor::processBlock(juce::AudioBuffer<float>& buffer,
     if (buffer.getNumChannels() > 1 && (channels.numInputs > 1 || channels.numOutputs >= 2))
         channels.right = buffer.getWritePointer(1);
 
+    takeUpPhaserTypeWrites();
+
     // A block longer than the scratch buffers goes through in pieces that fit them.
     const int maxPiece = (int)dryLeft.size();
 
-    for (int offset = 0; offset < numSamples; offset += maxPiece)
-        processPiece(channels, offset, std::min(maxPiece, numSamples - offset));
+    for (int offset = 0; offset < numSamples;)
+    {
+        const int length = nextSegmentLength(numSamples - offset, maxPiece);
+        processPiece(channels, offset, length);
+        advanceModelSwitch(length);
+        offset += length;
+    }
 }
 
 void StompixZR7714AudioProcessor::processPiece(const BlockChannels& channels, int offset,
@@ -301,7 +347,7 @@ void StompixZR7714AudioProcessor::processPiece(const BlockChannels& channels, in
     const float onBypass = currentValues[kOnBypass].load(std::memory_order_relaxed);
     effectOn = onBypass > 0.0f;
 
-    if (onBypass == 0.0f && bypassGain < epsilon)
+    if (passesThrough(onBypass))
         return;
 
     // At rest on the effect the bypass mix would leave every sample as it is: the dry copy and

@@ -4,11 +4,6 @@
 #include "PluginIdentity.h"
 #include "VelmorFolderPaths.h"
 
-namespace
-{
-constexpr int modelSwitchDebounceMs = 50;
-}
-
 int StompixZR7714AudioProcessor::getNumParameters()
 {
     return kNumParameters;
@@ -66,7 +61,7 @@ void StompixZR7714AudioProcessor::setParameter(int index, float value)
     parametersChanged = 1;
 
     if (index == kPhaserType)
-        startTimer(modelSwitchDebounceMs);
+        phaserTypeWrites.fetch_add(1, std::memory_order_release);
 }
 
 int StompixZR7714AudioProcessor::getNumPrograms()

@@ -15,18 +15,13 @@ StompixZR7714AudioProcessor::StompixZR7714AudioProcessor()
     initDefaultPreset();
 
     // Until the first prepareToPlay sets them from the sample rate and the live values, the
-    // audio-path values describe a resting processor at the lowest crossfade length, so that a
-    // model-switch timer that fires before preparation finds consistent state.
+    // audio-path values describe a resting processor at the lowest crossfade length.
     effectOn = currentValues[kOnBypass].load() > 0.0f;
     bypassGain = bypassTarget = effectOn ? 1.0f : 0.0f;
     playingModel = selectedModel = modelNumberFor(currentValues[kPhaserType].load());
 }
 
-StompixZR7714AudioProcessor::~StompixZR7714AudioProcessor()
-{
-    // First of all: no model-switch callback may run on a half-destroyed processor.
-    stopTimer();
-}
+StompixZR7714AudioProcessor::~StompixZR7714AudioProcessor() = default;
 
 const juce::String StompixZR7714AudioProcessor::getName() const
 {

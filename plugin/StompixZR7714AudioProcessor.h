@@ -20,7 +20,7 @@
 //
 // The index-based parameter interface is the framework's legacy one on purpose: hosts address
 // the parameters by their index (a VST3 host sees IDs 0 to 9), and those IDs may never change.
-class StompixZR7714AudioProcessor final : public juce::AudioProcessor, public juce::Timer
+class StompixZR7714AudioProcessor final : public juce::AudioProcessor
 {
 public:
     static constexpr int numPrograms = 12;
@@ -30,9 +30,8 @@ public:
     // The scratch arrays' ceiling (22 s at 48 kHz): a host's block size beyond it, which no host
     // could fill, must not claim gigabytes. Longer blocks go through in pieces.
     static constexpr int maxScratchLength = 1 << 20;
-    // How long a model crossfade may stand still before the model-switch timer takes the audio
-    // for stopped and ends it: far longer than any host's block, however large.
-    static constexpr juce::uint32 stalledCrossfadeMs = 500;
+    // A run of phaserType writes switches the model once, this long (in audio) after the last.
+    static constexpr double modelSwitchDebounceSeconds = 0.05;
 
     StompixZR7714AudioProcessor();
     ~StompixZR7714AudioProcessor() override;
@@ -64,9 +63,6 @@ public:
     void processBlockBypassed(juce::AudioBuffer<float>& buffer, juce::MidiBuffer&) override;
     using juce::AudioProcessor::processBlockBypassed;
 
-    // The model switch, on the message thread, 50 ms after the last write of phaserType.
-    void timerCallback() override;
-
     // ceil(2 × value) as a model number 0 to 2, or noModel for anything else (NaN included).
     static int modelNumberFor(float phaserType) noexcept;
 
@@ -74,6 +70,9 @@ public:
     // compared as a double here; the models' own fades compare it as a float, which differs
     // only within a float's rounding of the band edges.
     static int crossfadeLengthFor(double sampleRate) noexcept;
+
+    // The model-switch debounce in samples at a sample rate (at least 1).
+    static int debounceLengthFor(double sampleRate) noexcept;
 
     //==============================================================================
     // Parameters and programs
@@ -97,6 +96,12 @@ public:
 
     // The live value of a parameter as the audio path reads it (0 for an index outside 0..9).
     float getCurrentValue(int index) const noexcept;
+
+    // How many writes of phaserType the model-switch debounce has been given so far.
+    juce::uint32 getPhaserTypeWrites() const noexcept
+    {
+        return phaserTypeWrites.load(std::memory_order_relaxed);
+    }
 
     // The slot in use; the editor switches its channel, copies channels and sets preset paths.
     ProgramSlot& getCurrentProgramSlot() noexcept { return programSlots[(size_t)currentProgram]; }
@@ -149,8 +154,12 @@ private:
     template <typename Function> void forEachModel(Function&& function);
 
     void forceCalcParams();
-    // On a timer tick that finds a switch still pending: true when it is out of the way.
-    bool settlePendingSwitch();
+    void takeUpPhaserTypeWrites() noexcept;
+    int nextSegmentLength(int remaining, int maxPiece) const noexcept;
+    void advanceModelSwitch(int numSamples);
+    bool startDueModelSwitch();
+    bool modelsAreSilent() const noexcept;
+    bool passesThrough(float onBypass) const noexcept;
     void processPiece(const BlockChannels& channels, int offset, int numSamples);
     void passThrough(juce::AudioBuffer<float>& buffer) const;
     bool readHostTempo(float& tempo);
@@ -189,8 +198,14 @@ private:
     bool switchPending = false;
     float oldModelGain = 1.0f;
     float oldModelStep = 0.0f;
-    float crossfadeGainAtLastTick = 1.0f; // message thread: how far the crossfade had come
-    juce::uint32 crossfadeMovedAt = 0;    // and when it was last seen moving
+    // The model-switch debounce, counted in processed samples so that a switch lands on the same
+    // sample in every render, in real time or offline. phaserType writes, from any thread, count
+    // up; the audio thread restarts the countdown when it sees the count move.
+    static constexpr int noSwitchDue = -1;
+    std::atomic<juce::uint32> phaserTypeWrites{0};
+    juce::uint32 phaserTypeWritesSeen = 0;
+    int debounceLength = 2205;
+    int switchCountdown = noSwitchDue; // samples until the switch is due; 0: due now
     std::array<float, 6> sentValues{};
     bool sentStereoOn = false;
     bool sentSyncOn = false;

@@ -114,9 +114,10 @@ TEST(Allocation, NoneInsideProcessBlockAfterPreparation)
     playHead.bpm = 133.0;
     process(2);
 
+    // The model switch, primed on the audio thread once the debounce has run out, and its
+    // crossfade.
     processor.setParameter(kPhaserType, 1.0f);
-    processor.timerCallback();
-    process(6);
+    process(10);
 
     processor.setParameter(kOnBypass, 0.0f);
     process(6);

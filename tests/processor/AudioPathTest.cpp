@@ -245,6 +245,23 @@ TEST_F(Stereo, ReversedFadesStillEndInThePassThrough)
     EXPECT_NEAR(fadingIn.getSample(0, 0), input.getSample(0, position - blockSize), 0.01f);
 }
 
+// A model crossfade as the processor mixes it, written into `output` from sample `at` on:
+// `incoming` is the new model's own output from that sample, primed there.
+void crossfadeInto(juce::AudioBuffer<float>& output, const juce::AudioBuffer<float>& incoming,
+                   int at, int crossfadeLength)
+{
+    for (int channel = 0; channel < output.getNumChannels(); ++channel)
+        for (int i = at; i < output.getNumSamples(); ++i)
+        {
+            const int k = i - at;
+            const float gain =
+                k < crossfadeLength ? 1.0f - (float)(k + 1) / (float)crossfadeLength : 0.0f;
+            output.setSample(channel, i,
+                             gain * output.getSample(channel, i) +
+                                 (1.0f - gain) * incoming.getSample(channel, k));
+        }
+}
+
 class ModelSwitch : public Stereo
 {
 protected:
@@ -255,18 +272,21 @@ protected:
         return part;
     }
 
-    // Ticks the timer as the message thread does while it runs, at most `limit` times; true
-    // when it has stopped.
-    bool tickUntilStopped(int limit)
+    // What the processor plays from `start` for `length` samples when it switches from `from`
+    // to `to` at sample `at` of that stretch.
+    template <typename From, typename To>
+    juce::AudioBuffer<float> switchedAt(ReferenceModel<From>& from, ReferenceModel<To>& to,
+                                        int start, int length, int at)
     {
-        for (int tick = 0; tick < limit && processor.isTimerRunning(); ++tick)
-            processor.timerCallback();
-
-        return !processor.isTimerRunning();
+        auto expected = from.process(slice(input, start, length), 2);
+        to.prime(processor);
+        crossfadeInto(expected, to.process(slice(input, start + at, length - at), 2), at,
+                      fadeLength);
+        return expected;
     }
 
     // The effect switched back on: a crossfade's length later the output is the third model's
-    // own, primed when the timer last ticked.
+    // own, primed while the effect was off.
     void expectTypeThreeOnceTheEffectIsBack()
     {
         ReferenceModel<Phaser100> model(processor, sampleRate, blockSize);
@@ -278,12 +298,20 @@ protected:
                                 slice(own, fadeLength, 2 * blockSize)));
     }
 
+    const int debounce = StompixZR7714AudioProcessor::debounceLengthFor(sampleRate);
     juce::AudioBuffer<float> input = noise(2, 12 * fadeLength);
     int position = 0;
 };
 
-// Fifty milliseconds after the last write the timer primes the new model; the next block
-// crossfades over exactly the crossfade length, after which only the new model runs.
+TEST(ModelSwitchDebounce, FiftyMillisecondsOfAudio)
+{
+    for (const auto& [rate, length] : std::vector<std::pair<double, int>>{
+             {44100.0, 2205}, {48000.0, 2400}, {96000.0, 4800}, {22050.0, 1103}, {1.0, 1}})
+        EXPECT_EQ(StompixZR7714AudioProcessor::debounceLengthFor(rate), length) << rate;
+}
+
+// Fifty milliseconds of audio after the last write, the new model is primed and crossfaded in
+// over exactly the crossfade length, from that very sample; after it only the new model runs.
 TEST_F(ModelSwitch, CrossfadesToTheNewModelAfterTheDebounce)
 {
     ReferenceModel<Phaser45> oldModel(processor, sampleRate, blockSize);
@@ -291,32 +319,52 @@ TEST_F(ModelSwitch, CrossfadesToTheNewModelAfterTheDebounce)
     EXPECT_TRUE(sameSamples(run(blockSize), oldModel.process(slice(input, 0, blockSize), 2)));
 
     processor.setParameter(kPhaserType, 0.5f);
-    ASSERT_TRUE(processor.isTimerRunning());
-    EXPECT_TRUE(
-        sameSamples(run(blockSize), oldModel.process(slice(input, blockSize, blockSize), 2)));
-
-    processor.timerCallback();
-    EXPECT_FALSE(processor.isTimerRunning());
-    newModel.prime(processor);
-
     const int start = position;
-    const int length = fadeLength + 2 * blockSize;
+    const int length = debounce + fadeLength + 2 * blockSize;
     const auto output = run(length);
-    const auto oldOut = oldModel.process(slice(input, start, length), 2);
-    const auto newOut = newModel.process(slice(input, start, length), 2);
-
-    for (int i = 0; i < length; ++i)
-    {
-        const float gain = i < fadeLength ? 1.0f - (float)(i + 1) / (float)fadeLength : 0.0f;
-
-        for (int channel = 0; channel < 2; ++channel)
-            ASSERT_EQ(output.getSample(channel, i),
-                      gain * oldOut.getSample(channel, i) +
-                          (1.0f - gain) * newOut.getSample(channel, i))
-                << "sample " << i;
-    }
-
+    EXPECT_TRUE(sameSamples(output, switchedAt(oldModel, newModel, start, length, debounce)));
     EXPECT_EQ(processor.getParameterText(kPhaserType), "Type 2");
+}
+
+// Every write of the type starts the debounce again, the same value too.
+TEST_F(ModelSwitch, EveryWriteRestartsTheDebounce)
+{
+    ReferenceModel<Phaser45> oldModel(processor, sampleRate, blockSize);
+    ReferenceModel<Phaser90> newModel(processor, sampleRate, blockSize);
+
+    const int again = 4 * blockSize;
+    ASSERT_LT(again, debounce);
+    processor.setParameter(kPhaserType, 0.5f);
+    auto output = run(again);
+    processor.setParameter(kPhaserType, 0.5f);
+
+    const int length = again + debounce + fadeLength + blockSize;
+    output.setSize(2, length, true);
+    const auto rest = run(length - again);
+
+    for (int channel = 0; channel < 2; ++channel)
+        output.copyFrom(channel, again, rest, channel, 0, length - again);
+
+    EXPECT_TRUE(sameSamples(output, switchedAt(oldModel, newModel, 0, length, again + debounce)));
+}
+
+// The host's bypass is audio too: a switch that falls due during it is crossfaded in from the
+// first block processed after it.
+TEST_F(ModelSwitch, TheDebounceCountsOnThroughTheHostsBypass)
+{
+    ReferenceModel<Phaser45> oldModel(processor, sampleRate, blockSize);
+    ReferenceModel<Phaser90> newModel(processor, sampleRate, blockSize);
+    processor.setParameter(kPhaserType, 0.5f);
+
+    juce::AudioBuffer<float> bypassed(2, blockSize);
+    bypassed.clear();
+    juce::MidiBuffer midi;
+
+    for (int done = 0; done < debounce; done += blockSize)
+        processor.processBlockBypassed(bypassed, midi);
+
+    const int length = fadeLength + blockSize;
+    EXPECT_TRUE(sameSamples(run(length), switchedAt(oldModel, newModel, 0, length, 0)));
 }
 
 // A type that returns to the selected model within the debounce switches nothing and resets
@@ -324,108 +372,143 @@ TEST_F(ModelSwitch, CrossfadesToTheNewModelAfterTheDebounce)
 TEST_F(ModelSwitch, NoSwitchWhenTheTypeReturnsWithinTheDebounce)
 {
     ReferenceModel<Phaser45> model(processor, sampleRate, blockSize);
-    run(blockSize);
-    model.process(slice(input, 0, blockSize), 2);
+    EXPECT_TRUE(sameSamples(run(blockSize), model.process(slice(input, 0, blockSize), 2)));
 
     processor.setParameter(kPhaserType, 0.5f);
-    processor.setParameter(kPhaserType, 0.0f);
-    processor.timerCallback();
-    EXPECT_FALSE(processor.isTimerRunning());
+    EXPECT_TRUE(sameSamples(run(blockSize), model.process(slice(input, blockSize, blockSize), 2)));
 
-    EXPECT_TRUE(
-        sameSamples(run(3 * blockSize), model.process(slice(input, blockSize, 3 * blockSize), 2)));
+    processor.setParameter(kPhaserType, 0.0f);
+    const int start = position;
+    const int length = debounce + fadeLength + blockSize;
+    EXPECT_TRUE(sameSamples(run(length), model.process(slice(input, start, length), 2)));
 }
 
-// A new type while a crossfade runs waits for it to finish, then crossfades again: the fading
-// model is never cut off, the playing one never reset under the audio thread.
-TEST_F(ModelSwitch, ANewTypeDuringACrossfadeWaitsForIt)
+// The switch waits for no clock but the audio's own: rendered block after block with no time
+// passing anywhere else, as in an offline bounce, it lands on the same sample at every block
+// size.
+TEST(ModelSwitchRender, LandsOnTheSameSampleAtEveryBlockSize)
 {
-    ReferenceModel<Phaser45> first(processor, sampleRate, blockSize);
-    ReferenceModel<Phaser90> second(processor, sampleRate, blockSize);
-    ReferenceModel<Phaser45> third(processor, sampleRate, blockSize);
+    constexpr int writtenAt = 16384;
+    const int debounce = StompixZR7714AudioProcessor::debounceLengthFor(sampleRate);
+    const auto input = noise(2, 4 * 8192);
 
-    processor.setParameter(kPhaserType, 0.5f);
-    processor.timerCallback();
-    second.prime(processor);
-    const auto fadeStart = run(blockSize);
-    first.process(slice(input, 0, blockSize), 2);
-    second.process(slice(input, 0, blockSize), 2);
-
-    processor.setParameter(kPhaserType, 0.0f); // back to the model that is fading out
-    processor.timerCallback();
-    EXPECT_TRUE(processor.isTimerRunning());
-
-    // The first crossfade goes on undisturbed to the end.
-    const int rest = fadeLength - blockSize;
-    const auto output = run(rest);
-    const auto oldOut = first.process(slice(input, blockSize, rest), 2);
-    const auto newOut = second.process(slice(input, blockSize, rest), 2);
-    const int last = rest - 1;
-    EXPECT_EQ(output.getSample(0, last), newOut.getSample(0, last));
-    EXPECT_NE(output.getSample(0, last), oldOut.getSample(0, last));
-
-    // Then the type's model comes back with a crossfade of its own.
-    processor.timerCallback();
-    EXPECT_FALSE(processor.isTimerRunning());
-    third.prime(processor);
-    const int start = position;
-    const auto back = run(fadeLength);
-    const auto from = second.process(slice(input, start, fadeLength), 2);
-    const auto to = third.process(slice(input, start, fadeLength), 2);
-
-    for (int i : {0, fadeLength / 2, fadeLength - 1})
+    for (int size : {64, 512, 8192})
     {
-        const float gain = 1.0f - (float)(i + 1) / (float)fadeLength;
-        EXPECT_EQ(back.getSample(1, i),
-                  gain * from.getSample(1, i) + (1.0f - gain) * to.getSample(1, i))
-            << i;
+        StompixZR7714AudioProcessor processor;
+        ASSERT_TRUE(setLayout(processor, 2, 2));
+        processor.prepareToPlay(sampleRate, size);
+        ReferenceModel<Phaser45> oldModel(processor, sampleRate, size);
+        ReferenceModel<Phaser90> newModel(processor, sampleRate, size);
+
+        auto output = runProcessor(processor, slice(input, 0, writtenAt), size);
+        processor.setParameter(kPhaserType, 0.5f);
+        const int rest = input.getNumSamples() - writtenAt;
+        const auto after = runProcessor(processor, slice(input, writtenAt, rest), size);
+        output.setSize(2, input.getNumSamples(), true);
+
+        for (int channel = 0; channel < 2; ++channel)
+            output.copyFrom(channel, writtenAt, after, channel, 0, rest);
+
+        auto expected = oldModel.process(input, 2);
+        newModel.prime(processor);
+        const int at = writtenAt + debounce;
+        crossfadeInto(expected, newModel.process(slice(input, at, input.getNumSamples() - at), 2),
+                      at, fadeLength);
+        EXPECT_TRUE(sameSamples(output, expected)) << "blocks of " << size;
     }
 }
 
-// A switch handed over while the effect is off waits, as no model runs; a newer type replaces it
-// and the timer stops. Switched on again, the newer type's model plays.
+// A switch that falls due while a crossfade runs waits for it to end, then starts on the very
+// next sample: the fading model is never cut off, the playing one never reset while it runs.
+// (Crossfades outlast the debounce only at some rates, 36 kHz among them.)
+TEST(ModelSwitchRender, ASwitchDueDuringACrossfadeStartsWhereItEnds)
+{
+    constexpr double rate = 36000.0;
+    constexpr int size = 64;
+    const int debounce = StompixZR7714AudioProcessor::debounceLengthFor(rate);
+    const int crossfade = StompixZR7714AudioProcessor::crossfadeLengthFor(rate);
+    const int secondWrite = 1856; // during the first crossfade, due before it ends
+    ASSERT_GT(secondWrite, debounce);
+    ASSERT_LT(secondWrite + debounce, debounce + crossfade);
+
+    StompixZR7714AudioProcessor processor;
+    ASSERT_TRUE(setLayout(processor, 2, 2));
+    processor.prepareToPlay(rate, size);
+    ReferenceModel<Phaser45> first(processor, rate, size);
+    ReferenceModel<Phaser90> second(processor, rate, size);
+    ReferenceModel<Phaser45> third(processor, rate, size);
+    const auto input = noise(2, 8192);
+
+    processor.setParameter(kPhaserType, 0.5f);
+    auto output = runProcessor(processor, slice(input, 0, secondWrite), size);
+    processor.setParameter(kPhaserType, 0.0f); // back to the model that is fading out
+    const int rest = input.getNumSamples() - secondWrite;
+    const auto after = runProcessor(processor, slice(input, secondWrite, rest), size);
+    output.setSize(2, input.getNumSamples(), true);
+
+    for (int channel = 0; channel < 2; ++channel)
+        output.copyFrom(channel, secondWrite, after, channel, 0, rest);
+
+    auto expected = first.process(input, 2);
+    second.prime(processor);
+    crossfadeInto(expected, second.process(slice(input, debounce, 8192 - debounce), 2), debounce,
+                  crossfade);
+    const int back = debounce + crossfade;
+    third.prime(processor);
+    crossfadeInto(expected, third.process(slice(input, back, 8192 - back), 2), back, crossfade);
+    EXPECT_TRUE(sameSamples(output, expected));
+}
+
+// A switch that falls due while the effect is off is primed and waits, as no model runs; a newer
+// type withdraws it. Switched on again, the newer type's model plays.
 TEST_F(ModelSwitch, ATypeChangedTwiceWhileTheEffectIsOffPlaysOnceItIsBack)
 {
     processor.setParameter(kOnBypass, 0.0f);
     processor.prepareToPlay(sampleRate, blockSize);
     processor.setParameter(kPhaserType, 0.5f);
-    processor.timerCallback();
-    run(blockSize);
+    run(debounce + blockSize);
 
     processor.setParameter(kPhaserType, 1.0f);
-    EXPECT_TRUE(tickUntilStopped(1));
-    run(blockSize);
+    run(debounce + blockSize);
 
     expectTypeThreeOnceTheEffectIsBack();
 }
 
-// A crossfade that the pass-through stops halfway does not keep the timer running: the first
-// tick after it has stood still for a while ends it, and the newer type is handed over. Ticks
-// that come in a burst do not end it.
+// A crossfade that the pass-through stopped halfway, with the effect faded out, ends when the
+// next type falls due: switched on again, that type's model plays after a single crossfade.
 TEST_F(ModelSwitch, ACrossfadeStoppedHalfwayByThePassThroughEndsAtTheNextType)
 {
-    processor.setParameter(kOnBypass, 0.0f);
-    run(blockSize); // the fade to dry starts a block before the crossfade
     processor.setParameter(kPhaserType, 0.5f);
-    processor.timerCallback();
-    run(fadeLength); // the pass-through begins with a quarter of the crossfade to go
+    run(2 * blockSize);
+    processor.setParameter(kOnBypass, 0.0f); // the fade to dry ends before the crossfade does
+    run(6 * blockSize);
 
     processor.setParameter(kPhaserType, 1.0f);
-    EXPECT_FALSE(tickUntilStopped(3));
-    juce::Thread::sleep((int)StompixZR7714AudioProcessor::stalledCrossfadeMs + 50);
-    EXPECT_TRUE(tickUntilStopped(1));
+    run(debounce + blockSize);
 
     expectTypeThreeOnceTheEffectIsBack();
 }
 
-// Preparation ends a pending switch at once: the type's model plays, without a fade.
-TEST_F(ModelSwitch, PreparationEndsAPendingSwitch)
+// Preparation ends a switch at once, under way or still counting down: the type's model plays,
+// without a fade, and nothing switches later.
+TEST_F(ModelSwitch, PreparationEndsASwitch)
 {
     processor.setParameter(kPhaserType, 1.0f);
-    processor.timerCallback();
+    run(debounce + blockSize); // the crossfade under way
     processor.prepareToPlay(sampleRate, blockSize);
 
-    ReferenceModel<Phaser100> model(processor, sampleRate, blockSize);
-    EXPECT_TRUE(sameSamples(run(3 * blockSize), model.process(slice(input, 0, 3 * blockSize), 2)));
+    ReferenceModel<Phaser100> third(processor, sampleRate, blockSize);
+    int start = position;
+    EXPECT_TRUE(
+        sameSamples(run(3 * blockSize), third.process(slice(input, start, 3 * blockSize), 2)));
+
+    processor.setParameter(kPhaserType, 0.5f);
+    run(blockSize); // counting down
+    processor.prepareToPlay(sampleRate, blockSize);
+
+    ReferenceModel<Phaser90> second(processor, sampleRate, blockSize);
+    start = position;
+    const int length = debounce + fadeLength;
+    EXPECT_TRUE(sameSamples(run(length), second.process(slice(input, start, length), 2)));
 }
 } // namespace

@@ -116,6 +116,7 @@ TEST_F(Parameters, UntrustedValuesAreClampedOrIgnored)
     }
 
     clearFlags(processor);
+    const auto typeWrites = processor.getPhaserTypeWrites();
 
     for (float bad : {nan, inf, -inf})
     {
@@ -126,7 +127,7 @@ TEST_F(Parameters, UntrustedValuesAreClampedOrIgnored)
     EXPECT_EQ(processor.getParameter(kRate), 0.3f);
     EXPECT_EQ(processor.getParameter(kPhaserType), 0.0f);
     EXPECT_EQ(processor.parametersChanged.load(), 0);
-    EXPECT_FALSE(processor.isTimerRunning());
+    EXPECT_EQ(processor.getPhaserTypeWrites(), typeWrites);
 }
 
 TEST_F(Parameters, OutOfRangeIndicesChangeNothing)
@@ -145,18 +146,16 @@ TEST_F(Parameters, OutOfRangeIndicesChangeNothing)
     EXPECT_EQ(processor.getCurrentProgram(), 0);
 }
 
-TEST_F(Parameters, EveryTypeWriteRestartsTheDebounceTimer)
+TEST_F(Parameters, EveryTypeWriteCountsForTheModelSwitchDebounce)
 {
-    EXPECT_FALSE(processor.isTimerRunning());
+    const auto before = processor.getPhaserTypeWrites();
     processor.setParameter(kRate, 0.2f);
-    EXPECT_FALSE(processor.isTimerRunning());
+    EXPECT_EQ(processor.getPhaserTypeWrites(), before);
 
-    for (int write = 0; write < 2; ++write)
+    for (juce::uint32 write = 1; write <= 2; ++write)
     {
-        processor.stopTimer();
         processor.setParameter(kPhaserType, 0.0f); // the same value each time
-        EXPECT_TRUE(processor.isTimerRunning());
-        EXPECT_EQ(processor.getTimerInterval(), 50);
+        EXPECT_EQ(processor.getPhaserTypeWrites(), before + write);
     }
 }
 
@@ -172,6 +171,7 @@ TEST_F(Parameters, ProgramChangeAppliesTheSlotAndNotifiesTheHostInOrder)
     processor.setCurrentProgram(0);
     clearFlags(processor);
     HostNotifications host(processor);
+    const auto typeWrites = processor.getPhaserTypeWrites();
 
     processor.setCurrentProgram(3);
 
@@ -188,7 +188,7 @@ TEST_F(Parameters, ProgramChangeAppliesTheSlotAndNotifiesTheHostInOrder)
     EXPECT_EQ(processor.presetLoaded.load(), 1);
     EXPECT_EQ(processor.parametersChanged.load(), 1);
     EXPECT_EQ(processor.activeChannelChanged.load(), 1);
-    EXPECT_TRUE(processor.isTimerRunning());
+    EXPECT_EQ(processor.getPhaserTypeWrites(), typeWrites + 1);
 }
 
 TEST_F(Parameters, ProgramNamesFollowTheActivePresetPath)

@@ -148,7 +148,7 @@ TEST_F(State, RestoringAnotherTypeArmsTheModelSwitch)
     setState(restored, chunk);
 
     EXPECT_EQ(restored.getCurrentValue(kPhaserType), 1.0f);
-    EXPECT_TRUE(restored.isTimerRunning());
+    EXPECT_GT(restored.getPhaserTypeWrites(), 0u);
     EXPECT_EQ(restored.presetLoaded.load(), 1);
     EXPECT_EQ(restored.activeChannelChanged.load(), 1);
 }
@@ -232,6 +232,7 @@ TEST_F(State, PresetValuesGoToTheActiveChannelAndTheHost)
 {
     processor.getCurrentProgramSlot().activeChannel = 1;
     HostNotifications host(processor);
+    const auto typeWrites = processor.getPhaserTypeWrites();
 
     const auto values = value("rate", "0.12346") + value("phaserType", "2") +
                         value("rateSync", "3") +
@@ -251,7 +252,7 @@ TEST_F(State, PresetValuesGoToTheActiveChannelAndTheHost)
     EXPECT_EQ(processor.getCurrentValue(kRate), 0.12346f);
     EXPECT_EQ(slot.presetPath[1], "Init.vzrp");
     EXPECT_EQ(host.changes.size(), (size_t)5);
-    EXPECT_TRUE(processor.isTimerRunning());
+    EXPECT_EQ(processor.getPhaserTypeWrites(), typeWrites + 1);
 }
 
 TEST_F(State, ComparePreset)

@@ -71,7 +71,7 @@ double millisecondsSince(double start)
 }
 
 // The framework's message loop on this thread for a while: posted clicks, the timers that the
-// timer thread wakes (the editor's tick, the model switch), repaints of the editor's window.
+// timer thread wakes (the editor's tick), repaints of the editor's window.
 // `afterEachMessage` looks at the processor after every message dispatched.
 template <typename Function> void runMessageLoop(int milliseconds, Function&& afterEachMessage)
 {
@@ -115,8 +115,8 @@ public:
         perform(operation);
     }
 
-    // Messages for a moment, or now and then for longer than the 50 ms timers: the model switch
-    // of a type write then happens, and the editor ticks.
+    // Messages for a moment, or now and then for longer than 50 ms: the audio thread then
+    // carries out the model switch of a type write, and the editor ticks.
     void runMessages()
     {
         const bool pausing = random.nextInt(12) == 0 || (typeWritten && random.nextBool());

@@ -1,7 +1,5 @@
 #include "HostedPlugin.h"
 
-#include "MessageLoop.h"
-
 #include <algorithm>
 
 std::unique_ptr<HostedPlugin> HostedPlugin::load(const juce::File& bundle, double sampleRate,
@@ -125,8 +123,7 @@ bool HostedPlugin::saveState(const juce::File& file, juce::String& error)
 
 juce::AudioBuffer<float> HostedPlugin::render(const juce::AudioBuffer<float>& input, int numOutputs,
                                               double sampleRate, int blockSize, double tempo,
-                                              const std::vector<ParameterChange>& changes,
-                                              int settleMs)
+                                              const std::vector<ParameterChange>& changes)
 {
     const int numSamples = input.getNumSamples();
     const int numInputs = input.getNumChannels();
@@ -148,7 +145,6 @@ juce::AudioBuffer<float> HostedPlugin::render(const juce::AudioBuffer<float>& in
     for (int start = 0; start < numSamples; start += blockSize)
     {
         const int length = std::min(blockSize, numSamples - start);
-        bool changed = false;
 
         while (nextChange < timed.size() &&
                (juce::int64)(timed[nextChange].atSeconds * sampleRate) <= start)
@@ -157,7 +153,6 @@ juce::AudioBuffer<float> HostedPlugin::render(const juce::AudioBuffer<float>& in
                 parameter->setValueNotifyingHost(timed[nextChange].value);
 
             ++nextChange;
-            changed = true;
         }
 
         block.setSize(block.getNumChannels(), length, false, false, true);
@@ -172,9 +167,6 @@ juce::AudioBuffer<float> HostedPlugin::render(const juce::AudioBuffer<float>& in
 
         for (int channel = 0; channel < numOutputs; ++channel)
             output.copyFrom(channel, start, block, channel, 0, length);
-
-        if (changed)
-            MessageLoop::runFor(settleMs);
     }
 
     instance->releaseResources();

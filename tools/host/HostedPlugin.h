@@ -28,14 +28,11 @@ public:
     bool loadState(const juce::File& file, juce::String& error);
     bool saveState(const juce::File& file, juce::String& error);
 
-    // Renders `input` block by block; changes at a time apply from the first block that starts
-    // at or after it. After a block in which a change arrived, the message loops of host and
-    // plug-in are given `settleMs` milliseconds, so that work the plug-in does on its message
-    // thread (a model switch) is done before the next block.
+    // Renders `input` block by block, as fast as it can, as an offline bounce does; changes at a
+    // time apply from the first block that starts at or after it.
     juce::AudioBuffer<float> render(const juce::AudioBuffer<float>& input, int numOutputs,
                                     double sampleRate, int blockSize, double tempo,
-                                    const std::vector<ParameterChange>& changes,
-                                    int settleMs = 200);
+                                    const std::vector<ParameterChange>& changes);
 
 private:
     explicit HostedPlugin(std::unique_ptr<juce::AudioPluginInstance> loaded)
