@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <new>
 
 namespace
@@ -199,7 +200,7 @@ void StompixZR7714AudioProcessor::takeUpPhaserTypeWrites() noexcept
 
 int StompixZR7714AudioProcessor::nextSegmentLength(int remaining, int maxPiece) const noexcept
 {
-    const int length = std::min(remaining, maxPiece);
+    const int length = std::min({remaining, maxPiece, samplesUntilDry()});
 
     if (switchCountdown > 0)
         return std::min(length, switchCountdown);
@@ -226,18 +227,20 @@ bool StompixZR7714AudioProcessor::startDueModelSwitch()
 {
     if (switchPending)
     {
+        const bool takenUp = oldModelGain < 1.0f;
+
         // Under way and heard: re-targeting it midway would cut the fading model off, and
         // switching back to the playing model would reset it while it runs. It ends first.
-        if (!modelsAreSilent())
+        if (takenUp && !modelsAreSilent())
             return false;
 
-        // Nobody hears the models (the effect is off and faded out): a switch that no block has
-        // taken up yet is withdrawn, one that the pass-through stopped halfway ends here, and the
-        // newer type decides alone.
-        if (oldModelGain >= 1.0f)
-            selectedModel = playingModel;
-        else
+        // A switch that no block has taken up yet (it fell due in the pass-through or the host's
+        // bypass) is withdrawn; one that the pass-through stopped halfway, with nobody hearing the
+        // models, ends here. Either way the newer type decides alone.
+        if (takenUp)
             playingModel = selectedModel;
+        else
+            selectedModel = playingModel;
 
         oldModelGain = 0.0f;
         switchPending = false;
@@ -261,6 +264,21 @@ bool StompixZR7714AudioProcessor::startDueModelSwitch()
 
     switchPending = true;
     return true;
+}
+
+int StompixZR7714AudioProcessor::samplesUntilDry() const noexcept
+{
+    // The pass-through begins with the piece after the fade to dry ends. Ending a piece there
+    // keeps the models from running on past it by however much of the host's block is left, so
+    // that they come back in the same state whatever the block size.
+    if (currentValues[kOnBypass].load(std::memory_order_relaxed) > 0.0f)
+        return std::numeric_limits<int>::max();
+
+    if (bypassTarget > 0.0f)
+        return fadeLength; // a fade to dry starts with the next piece
+
+    return bypassCounter < fadeLength ? fadeLength - bypassCounter
+                                      : std::numeric_limits<int>::max();
 }
 
 bool StompixZR7714AudioProcessor::modelsAreSilent() const noexcept

@@ -158,6 +158,7 @@ private:
     int nextSegmentLength(int remaining, int maxPiece) const noexcept;
     void advanceModelSwitch(int numSamples);
     bool startDueModelSwitch();
+    int samplesUntilDry() const noexcept;
     bool modelsAreSilent() const noexcept;
     bool passesThrough(float onBypass) const noexcept;
     void processPiece(const BlockChannels& channels, int offset, int numSamples);

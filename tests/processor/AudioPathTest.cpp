@@ -367,6 +367,29 @@ TEST_F(ModelSwitch, TheDebounceCountsOnThroughTheHostsBypass)
     EXPECT_TRUE(sameSamples(run(length), switchedAt(oldModel, newModel, 0, length, 0)));
 }
 
+// A switch that falls due in the host's bypass waits there untouched by any block; a newer type
+// falling due after it withdraws it, so the superseded model is never heard.
+TEST_F(ModelSwitch, ANewerTypeInTheHostsBypassWithdrawsTheWaitingSwitch)
+{
+    ReferenceModel<Phaser45> oldModel(processor, sampleRate, blockSize);
+    ReferenceModel<Phaser100> newModel(processor, sampleRate, blockSize);
+
+    juce::AudioBuffer<float> bypassed(2, blockSize);
+    bypassed.clear();
+    juce::MidiBuffer midi;
+
+    for (float type : {0.5f, 1.0f})
+    {
+        processor.setParameter(kPhaserType, type);
+
+        for (int done = 0; done < debounce; done += blockSize)
+            processor.processBlockBypassed(bypassed, midi);
+    }
+
+    const int length = fadeLength + blockSize;
+    EXPECT_TRUE(sameSamples(run(length), switchedAt(oldModel, newModel, 0, length, 0)));
+}
+
 // A type that returns to the selected model within the debounce switches nothing and resets
 // no model.
 TEST_F(ModelSwitch, NoSwitchWhenTheTypeReturnsWithinTheDebounce)
@@ -416,6 +439,39 @@ TEST(ModelSwitchRender, LandsOnTheSameSampleAtEveryBlockSize)
                       at, fadeLength);
         EXPECT_TRUE(sameSamples(output, expected)) << "blocks of " << size;
     }
+}
+
+// The effect switched off and on again: the pass-through begins where the fade to dry ends,
+// not where the host's block does, so the models come back in the same state, and the output
+// is the same, at every block size.
+TEST(BypassRender, OffAndOnAgainIsTheSameAtEveryBlockSize)
+{
+    constexpr int switchedOnAt = 16384;
+    const auto input = noise(2, switchedOnAt + 8192);
+
+    const auto render = [&](int size)
+    {
+        StompixZR7714AudioProcessor processor;
+        EXPECT_TRUE(setLayout(processor, 2, 2));
+        processor.setParameter(kFeedback, 0.9f);
+        processor.prepareToPlay(sampleRate, size);
+        processor.setParameter(kOnBypass, 0.0f);
+        auto output = runProcessor(processor, slice(input, 0, switchedOnAt), size);
+        processor.setParameter(kOnBypass, 1.0f);
+        const int rest = input.getNumSamples() - switchedOnAt;
+        const auto after = runProcessor(processor, slice(input, switchedOnAt, rest), size);
+        output.setSize(2, input.getNumSamples(), true);
+
+        for (int channel = 0; channel < 2; ++channel)
+            output.copyFrom(channel, switchedOnAt, after, channel, 0, rest);
+
+        return output;
+    };
+
+    const auto reference = render(64);
+
+    for (int size : {100, 512, 1000, 3000})
+        EXPECT_TRUE(sameSamples(render(size), reference)) << "blocks of " << size;
 }
 
 // A switch that falls due while a crossfade runs waits for it to end, then starts on the very

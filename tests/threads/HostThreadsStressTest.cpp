@@ -54,7 +54,8 @@ constexpr std::array<int, numOperations> operationWeights{16, 2, 2, 3, 2, 2, 2, 
 
 constexpr int maxSavedStates = 4;
 constexpr int presetNames = 5;
-// Longer than the 50 ms of the model-switch debounce and of the editor's timer.
+// Longer than the editor's 50 ms timer, and than the model-switch debounce in the audio that
+// the audio thread renders meanwhile.
 constexpr int pauseMilliseconds = 70;
 // Opening the editor decodes all its artwork: it stays open for a while before it may close.
 constexpr double minEditorOpenMs = 750.0;
@@ -352,8 +353,8 @@ void report(const MessageThreadHost& host, const HostAudioThread& audio, double 
                   << operationNames[(size_t)operation];
 
     std::cout << "\nmessage thread: " << host.typeChangesSettled
-              << " type changes left to settle into a model switch, " << host.editorRefreshes
-              << " editor refreshes seen\n";
+              << " pauses after a type change, long enough for its model switch, "
+              << host.editorRefreshes << " editor refreshes seen\n";
 
     ::testing::Test::RecordProperty("blocksProcessed", std::to_string(audio.blocksProcessed()));
     ::testing::Test::RecordProperty("audioThreadParameterWrites", audio.parameterWrites());

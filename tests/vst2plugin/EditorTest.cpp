@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <functional>
+#include <string>
 #include <thread>
 
 namespace
@@ -95,25 +96,37 @@ TEST_F(EditorTest, WithoutAWindowThereIsNoEditor)
 TEST_F(EditorTest, ModelSwitchesWithTheEditorOpenAndAfterItCloses)
 {
     const Channels input = noise(2, 10 * blockSize);
-    plugin->prepare(44100.0f, blockSize);
-    ReferenceProcessor reference(44100.0, blockSize, 120.0);
-    reference.prepare();
 
-    const auto switchModel = [&](float phaserType, bool editorOpen)
+    // From a freshly prepared start at type `from`, the same in the plug-in and two references,
+    // one of which is not switched.
+    const auto switchModel = [&](float from, float to, bool editorOpen)
     {
-        plugin->setParameter(kPhaserType, phaserType);
+        plugin->prepare(44100.0f, blockSize);
+        ReferenceProcessor switched(44100.0, blockSize, 120.0);
+        ReferenceProcessor unswitched(44100.0, blockSize, 120.0);
+
+        for (auto* reference : {&switched, &unswitched})
+        {
+            (*reference)->setParameter(kPhaserType, from);
+            reference->prepare();
+        }
+
+        plugin->setParameter(kPhaserType, to);
         if (editorOpen)
             idleFor(*plugin, 100); // the editor's timers run; the switch needs none of them
 
-        reference->setParameter(kPhaserType, phaserType);
-        EXPECT_EQ(processInBlocks(*plugin, input, blockSize), reference.process(input))
-            << "phaserType " << phaserType << (editorOpen ? " with" : " without") << " editor";
+        switched->setParameter(kPhaserType, to);
+        const auto output = processInBlocks(*plugin, input, blockSize);
+        const auto what =
+            "to phaserType " + std::to_string(to) + (editorOpen ? " with" : " without") + " editor";
+        EXPECT_EQ(output, switched.process(input)) << what;
+        EXPECT_NE(output, unswitched.process(input)) << what;
     };
 
     ASSERT_EQ(plugin->dispatch(EffectOpcode::editorOpen, 0, 0, window->handle()), 1);
-    switchModel(0.5f, true);
+    switchModel(0.0f, 0.5f, true);
     plugin->dispatch(EffectOpcode::editorClose);
-    switchModel(1.0f, false);
+    switchModel(0.5f, 1.0f, false);
 }
 
 TEST_F(EditorTest, InstancesWithOpenEditorsCloseInAnyOrder)
