@@ -255,11 +255,13 @@ void StompixZR7714AudioProcessor::passThrough(juce::AudioBuffer<float>& buffer) 
 void StompixZR7714AudioProcessor::processBlockBypassed(juce::AudioBuffer<float>& buffer,
                                                        juce::MidiBuffer&)
 {
+    announceRestoredValues();
     passThrough(buffer);
 }
 
 void StompixZR7714AudioProcessor::processBlock(juce::AudioBuffer<float>& buffer, juce::MidiBuffer&)
 {
+    announceRestoredValues();
     const juce::ScopedNoDenormals noDenormals;
 
     const int numSamples = buffer.getNumSamples();

@@ -148,6 +148,10 @@ private:
     ModuleModel* getModel(int modelNumber) noexcept;
     template <typename Function> void forEachModel(Function&& function);
 
+    // Once after each state restore, from the first block the VST3 wrapper runs: the live values
+    // to the host (see ProcessorParameters.cpp).
+    void announceRestoredValues();
+
     void forceCalcParams();
     // On a timer tick that finds a switch still pending: true when it is out of the way.
     bool settlePendingSwitch();
@@ -170,6 +174,7 @@ private:
     RelaxedAtomic<int> currentProgram{0};
     std::array<ProgramSlot, numPrograms> programSlots;
     std::array<std::atomic<float>, kNumParameters> currentValues{};
+    std::atomic<bool> restoredValuesUnannounced{false};
 
     float lastBpm;
     double positionBpm = 120.0; // the host's tempo as last read from its play head
