@@ -94,6 +94,23 @@ void StompixZR7714AudioProcessor::setCurrentProgram(int index)
     activeChannelChanged = 1;
 }
 
+void StompixZR7714AudioProcessor::announceRestoredValues()
+{
+    // The VST3 wrapper keeps the notifications made off its message thread (setCurrentProgram's,
+    // when a host picks a program on a fresh instance) and hands them to the host as output
+    // changes after a later block, but drops those made while it restores a state. Whatever it
+    // kept from before a restore would go out as the current values, and the host would send
+    // them back into the restored program. Told the live values here, on the audio thread before
+    // it gathers its output changes, it replaces them. The other wrappers pass notifications on
+    // at once and keep nothing stale; from the audio thread our VST2 adapter would turn these
+    // into host automation calls, and the AAX one into parameter requests.
+    if (wrapperType != wrapperType_VST3 || !restoredValuesUnannounced.exchange(false))
+        return;
+
+    for (int k = 0; k < kNumParameters; ++k)
+        sendParamChangeMessageToListeners(k, getCurrentValue(k));
+}
+
 const juce::String StompixZR7714AudioProcessor::getProgramName(int index)
 {
     if (!juce::isPositiveAndBelow(index, numPrograms))

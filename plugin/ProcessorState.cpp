@@ -77,14 +77,18 @@ void StompixZR7714AudioProcessor::getCurrentProgramStateInformation(juce::Memory
 void StompixZR7714AudioProcessor::setStateInformation(const void* data, int sizeInBytes)
 {
     if (auto document = StateChunk::read(data, sizeInBytes))
+    {
         readPreset(std::move(document), false);
+        restoredValuesUnannounced = true;
+    }
 }
 
 void StompixZR7714AudioProcessor::setCurrentProgramStateInformation(const void* data,
                                                                     int sizeInBytes)
 {
     if (auto document = StateChunk::read(data, sizeInBytes))
-        readCurrentProgram(std::move(document));
+        if (readCurrentProgram(std::move(document)))
+            restoredValuesUnannounced = true;
 }
 
 //==============================================================================

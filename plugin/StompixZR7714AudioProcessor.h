@@ -153,6 +153,10 @@ private:
     ModuleModel* getModel(int modelNumber) noexcept;
     template <typename Function> void forEachModel(Function&& function);
 
+    // Once after each state restore, from the first block the VST3 wrapper runs: the live values
+    // to the host (see ProcessorParameters.cpp).
+    void announceRestoredValues();
+
     void forceCalcParams();
     void takeUpPhaserTypeWrites() noexcept;
     int nextSegmentLength(int remaining, int maxPiece) const noexcept;
@@ -180,6 +184,7 @@ private:
     RelaxedAtomic<int> currentProgram{0};
     std::array<ProgramSlot, numPrograms> programSlots;
     std::array<std::atomic<float>, kNumParameters> currentValues{};
+    std::atomic<bool> restoredValuesUnannounced{false};
 
     float lastBpm;
     double positionBpm = 120.0; // the host's tempo as last read from its play head
