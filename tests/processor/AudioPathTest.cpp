@@ -262,6 +262,24 @@ void crossfadeInto(juce::AudioBuffer<float>& output, const juce::AudioBuffer<flo
         }
 }
 
+// `input` through the processor in blocks of `size`, with one parameter written between the
+// blocks at sample `at`, a block boundary.
+juce::AudioBuffer<float> renderWithWriteAt(StompixZR7714AudioProcessor& processor,
+                                           const juce::AudioBuffer<float>& input, int size, int at,
+                                           int index, float value)
+{
+    auto output = runProcessor(processor, slice(input, 0, at), size);
+    processor.setParameter(index, value);
+    const int rest = input.getNumSamples() - at;
+    const auto after = runProcessor(processor, slice(input, at, rest), size);
+    output.setSize(output.getNumChannels(), input.getNumSamples(), true);
+
+    for (int channel = 0; channel < output.getNumChannels(); ++channel)
+        output.copyFrom(channel, at, after, channel, 0, rest);
+
+    return output;
+}
+
 class ModelSwitch : public Stereo
 {
 protected:
@@ -283,6 +301,17 @@ protected:
         crossfadeInto(expected, to.process(slice(input, start + at, length - at), 2), at,
                       fadeLength);
         return expected;
+    }
+
+    // Blocks of silence through the host's bypass, as long as the debounce together.
+    void hostBypassesForTheDebounce()
+    {
+        juce::AudioBuffer<float> bypassed(2, blockSize);
+        bypassed.clear();
+        juce::MidiBuffer midi;
+
+        for (int done = 0; done < debounce; done += blockSize)
+            processor.processBlockBypassed(bypassed, midi);
     }
 
     // The effect switched back on: a crossfade's length later the output is the third model's
@@ -335,15 +364,9 @@ TEST_F(ModelSwitch, EveryWriteRestartsTheDebounce)
     const int again = 4 * blockSize;
     ASSERT_LT(again, debounce);
     processor.setParameter(kPhaserType, 0.5f);
-    auto output = run(again);
-    processor.setParameter(kPhaserType, 0.5f);
-
     const int length = again + debounce + fadeLength + blockSize;
-    output.setSize(2, length, true);
-    const auto rest = run(length - again);
-
-    for (int channel = 0; channel < 2; ++channel)
-        output.copyFrom(channel, again, rest, channel, 0, length - again);
+    const auto output =
+        renderWithWriteAt(processor, slice(input, 0, length), blockSize, again, kPhaserType, 0.5f);
 
     EXPECT_TRUE(sameSamples(output, switchedAt(oldModel, newModel, 0, length, again + debounce)));
 }
@@ -356,12 +379,7 @@ TEST_F(ModelSwitch, TheDebounceCountsOnThroughTheHostsBypass)
     ReferenceModel<Phaser90> newModel(processor, sampleRate, blockSize);
     processor.setParameter(kPhaserType, 0.5f);
 
-    juce::AudioBuffer<float> bypassed(2, blockSize);
-    bypassed.clear();
-    juce::MidiBuffer midi;
-
-    for (int done = 0; done < debounce; done += blockSize)
-        processor.processBlockBypassed(bypassed, midi);
+    hostBypassesForTheDebounce();
 
     const int length = fadeLength + blockSize;
     EXPECT_TRUE(sameSamples(run(length), switchedAt(oldModel, newModel, 0, length, 0)));
@@ -374,16 +392,10 @@ TEST_F(ModelSwitch, ANewerTypeInTheHostsBypassWithdrawsTheWaitingSwitch)
     ReferenceModel<Phaser45> oldModel(processor, sampleRate, blockSize);
     ReferenceModel<Phaser100> newModel(processor, sampleRate, blockSize);
 
-    juce::AudioBuffer<float> bypassed(2, blockSize);
-    bypassed.clear();
-    juce::MidiBuffer midi;
-
     for (float type : {0.5f, 1.0f})
     {
         processor.setParameter(kPhaserType, type);
-
-        for (int done = 0; done < debounce; done += blockSize)
-            processor.processBlockBypassed(bypassed, midi);
+        hostBypassesForTheDebounce();
     }
 
     const int length = fadeLength + blockSize;
@@ -423,14 +435,7 @@ TEST(ModelSwitchRender, LandsOnTheSameSampleAtEveryBlockSize)
         ReferenceModel<Phaser45> oldModel(processor, sampleRate, size);
         ReferenceModel<Phaser90> newModel(processor, sampleRate, size);
 
-        auto output = runProcessor(processor, slice(input, 0, writtenAt), size);
-        processor.setParameter(kPhaserType, 0.5f);
-        const int rest = input.getNumSamples() - writtenAt;
-        const auto after = runProcessor(processor, slice(input, writtenAt, rest), size);
-        output.setSize(2, input.getNumSamples(), true);
-
-        for (int channel = 0; channel < 2; ++channel)
-            output.copyFrom(channel, writtenAt, after, channel, 0, rest);
+        const auto output = renderWithWriteAt(processor, input, size, writtenAt, kPhaserType, 0.5f);
 
         auto expected = oldModel.process(input, 2);
         newModel.prime(processor);
@@ -456,16 +461,7 @@ TEST(BypassRender, OffAndOnAgainIsTheSameAtEveryBlockSize)
         processor.setParameter(kFeedback, 0.9f);
         processor.prepareToPlay(sampleRate, size);
         processor.setParameter(kOnBypass, 0.0f);
-        auto output = runProcessor(processor, slice(input, 0, switchedOnAt), size);
-        processor.setParameter(kOnBypass, 1.0f);
-        const int rest = input.getNumSamples() - switchedOnAt;
-        const auto after = runProcessor(processor, slice(input, switchedOnAt, rest), size);
-        output.setSize(2, input.getNumSamples(), true);
-
-        for (int channel = 0; channel < 2; ++channel)
-            output.copyFrom(channel, switchedOnAt, after, channel, 0, rest);
-
-        return output;
+        return renderWithWriteAt(processor, input, size, switchedOnAt, kOnBypass, 1.0f);
     };
 
     const auto reference = render(64);
@@ -496,14 +492,8 @@ TEST(ModelSwitchRender, ASwitchDueDuringACrossfadeStartsWhereItEnds)
     const auto input = noise(2, 8192);
 
     processor.setParameter(kPhaserType, 0.5f);
-    auto output = runProcessor(processor, slice(input, 0, secondWrite), size);
-    processor.setParameter(kPhaserType, 0.0f); // back to the model that is fading out
-    const int rest = input.getNumSamples() - secondWrite;
-    const auto after = runProcessor(processor, slice(input, secondWrite, rest), size);
-    output.setSize(2, input.getNumSamples(), true);
-
-    for (int channel = 0; channel < 2; ++channel)
-        output.copyFrom(channel, secondWrite, after, channel, 0, rest);
+    // Back to the model that is fading out.
+    const auto output = renderWithWriteAt(processor, input, size, secondWrite, kPhaserType, 0.0f);
 
     auto expected = first.process(input, 2);
     second.prime(processor);
