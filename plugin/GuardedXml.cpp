@@ -13,7 +13,8 @@ namespace
 // tokens), but without recursion, and gives up at the first construct outside the plain
 // subset: a tag name or attribute name outside ASCII, an unquoted attribute, a '<' inside an
 // attribute value, an entity other than the five named ones and numeric character
-// references, a DOCTYPE, anything unterminated.
+// references, a DOCTYPE, a processing instruction inside the root element, anything
+// unterminated.
 class Checker
 {
 public:
@@ -80,15 +81,12 @@ public:
                 continue;
             }
 
+            // A processing instruction inside an element: followed by text, it sends the
+            // framework's parser round the same few characters for ever (it skips the
+            // instruction as white space, then rolls back to read text and stops at its '<').
+            // The documents written here have none.
             if (p[1] == '?')
-            {
-                p += 2;
-
-                if (!skipPast("?>"))
-                    return false;
-
-                continue;
-            }
+                return false;
 
             if (++depth > limit)
                 return false;
