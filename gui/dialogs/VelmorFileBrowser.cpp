@@ -187,15 +187,23 @@ void VelmorFileBrowser::timerCallback()
         velmor::setButtonActive(*okButton, selectedFileIsValid());
 }
 
+juce::TextEditor* VelmorFileBrowser::findNameField() const
+{
+    if (browser != nullptr)
+        for (auto* child : browser->getChildren())
+            if (auto* nameField = dynamic_cast<juce::TextEditor*>(child);
+                nameField != nullptr && !nameField->isReadOnly())
+                return nameField;
+    return nullptr;
+}
+
 juce::File VelmorFileBrowser::getSelectedFile() const
 {
     if (browser == nullptr)
         return {};
 
-    for (auto* child : browser->getChildren())
-        if (auto* nameField = dynamic_cast<juce::TextEditor*>(child);
-            nameField != nullptr && !nameField->isReadOnly())
-            return velmor::fileNamedBy(browser->getRoot(), nameField->getText());
+    if (const auto* nameField = findNameField())
+        return velmor::fileNamedBy(browser->getRoot(), nameField->getText().trim());
 
     return browser->getSelectedFile(0);
 }

@@ -45,7 +45,8 @@ public:
 protected:
     juce::FileBrowserComponent* getBrowser() const noexcept { return browser.get(); }
     // The browser's selection: with a name field, the file it names from the shown folder, its
-    // names taken literally (the framework's own answer reads a leading "~" as a home folder).
+    // names taken literally (the framework's own answer reads a leading "~" as a home folder) and
+    // spaces at its ends dropped (a name of nothing but spaces names the shown folder).
     juce::File getSelectedFile() const;
     // The framework's rule for a usable selection, applied to getSelectedFile.
     bool selectedFileIsValid() const;
@@ -62,6 +63,8 @@ private:
 
     std::unique_ptr<Velmor2StateKickButton> makeButton(const juce::String& name, int imageType,
                                                        juce::Rectangle<int> bounds);
+    // The framework browser's name field, when it has one that takes typing.
+    juce::TextEditor* findNameField() const;
 
     juce::String pattern;
     juce::File rootFolder;

@@ -287,7 +287,9 @@ TEST_F(NewFolderPrompt, RefusesNamesThatExistOrAreEmptyAfterCleaning)
              {".", "The folder name already exist! Try different name."},
              {"..", "The folder name already exist! Try different name."},
              {"?*|", ""},
-             {"", ""}})
+             {"", ""},
+             {"   ", ""},
+             {" : ", ""}})
     {
         SCOPED_TRACE(name);
         openPromptAndType(name);
@@ -297,6 +299,10 @@ TEST_F(NewFolderPrompt, RefusesNamesThatExistOrAreEmptyAfterCleaning)
         EXPECT_EQ(root.findChildFiles(juce::File::findFilesAndDirectories, true).size(), before);
         EXPECT_TRUE(prompt->isVisible());
         EXPECT_EQ(editor->getText(), name) << "the name is kept";
+        if (name.trim().isEmpty())
+        {
+            EXPECT_TRUE(isDimmed(buttonNamed(*prompt, "OK")));
+        }
         EXPECT_EQ(alert->isVisible(), message.isNotEmpty());
         if (message.isNotEmpty())
         {
@@ -314,8 +320,11 @@ TEST_F(NewFolderPrompt, CreatesTheFolderInTheShownFolderAndCloses)
 {
     const auto workingFolder = juce::File::getCurrentWorkingDirectory();
     fileBrowserIn(*dialog).setRoot(root.getChildFile("Sub"));
-    for (const auto& [typed, created] : std::vector<std::pair<juce::String, juce::String>>{
-             {"Fresh", "Sub/Fresh"}, {"a/b", "Sub/ab"}, {"~nobody-here", "Sub/~nobody-here"}})
+    for (const auto& [typed, created] :
+         std::vector<std::pair<juce::String, juce::String>>{{"Fresh", "Sub/Fresh"},
+                                                            {"a/b", "Sub/ab"},
+                                                            {"~nobody-here", "Sub/~nobody-here"},
+                                                            {"  Spaced Out  ", "Sub/Spaced Out"}})
     {
         SCOPED_TRACE(typed);
         openPromptAndType(typed);

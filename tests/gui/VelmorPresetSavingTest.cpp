@@ -158,8 +158,11 @@ TEST_F(PresetSaving, AFailedOverwriteKeepsTheQuestionTheFileAndTheSlot)
 
 TEST_F(PresetSaving, SaveAsAddsTheExtensionOnceAndClosesTheBrowser)
 {
-    for (const auto& [typed, saved] : std::vector<std::pair<juce::String, juce::String>>{
-             {"Pad", "Pad.vzrp"}, {"Keys.vzrp", "Keys.vzrp"}, {"Loud.VZRP", "Loud.VZRP.vzrp"}})
+    for (const auto& [typed, saved] :
+         std::vector<std::pair<juce::String, juce::String>>{{"Pad", "Pad.vzrp"},
+                                                            {"Keys.vzrp", "Keys.vzrp"},
+                                                            {"Loud.VZRP", "Loud.VZRP.vzrp"},
+                                                            {"  Pad Two  ", "Pad Two.vzrp"}})
     {
         SCOPED_TRACE(typed);
         browser.show();
@@ -173,7 +176,7 @@ TEST_F(PresetSaving, SaveAsAddsTheExtensionOnceAndClosesTheBrowser)
         EXPECT_FALSE(browser.isVisible() || browser.isCurrentlyModal(false));
         EXPECT_FALSE(browser.isTimerRunning());
     }
-    EXPECT_EQ(hostDisplay.updates, 3);
+    EXPECT_EQ(hostDisplay.updates, 4);
     EXPECT_FALSE(folder.getChildFile("Keys.vzrp.vzrp").exists());
 }
 
@@ -266,7 +269,12 @@ TEST_F(PresetSaving, SaveAsRefusesEverythingButAFileNameInsideTheFolder)
                            {folder.getParentDirectory(), "Up", false, false}, // above the folder
                            {sibling, "Old", false, false}, // a sibling sharing the name
                            {folder, "../Up", false, false},
-                           {folder, "/tmp/Abs", false, false}})
+                           {folder, "/tmp/Abs", false, false},
+                           {folder, "   ", false, true}, // a name of spaces only
+                           {folder, " \t ", false, true},
+                           {folder, ".vzrp", false, true}, // the extension alone
+                           {folder, "   .vzrp", false, true},
+                           {folder.getChildFile("Sub"), "  ", false, true}})
     {
         SCOPED_TRACE(shown.getFullPathName() + " + " + typed);
         fileBrowser.setRoot(shown);
@@ -279,6 +287,7 @@ TEST_F(PresetSaving, SaveAsRefusesEverythingButAFileNameInsideTheFolder)
         EXPECT_FALSE(browserQuestion.isVisible() || browserFailureBox.isVisible());
     }
     EXPECT_TRUE(sibling.findChildFiles(juce::File::findFiles, false).isEmpty());
+    EXPECT_EQ(folder.findChildFiles(juce::File::findFiles, true).size(), 2) << "Init and Lead";
     EXPECT_FALSE(folder.getSiblingFile("Up.vzrp").exists());
     EXPECT_FALSE(juce::File("/tmp/Abs.vzrp").exists());
     EXPECT_EQ(slotPath(), "Init.vzrp");
