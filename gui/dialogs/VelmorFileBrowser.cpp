@@ -119,6 +119,10 @@ void VelmorFileBrowser::createBrowser(int browserFlags, const juce::String& titl
     for (auto* child : browser->getChildren())
         if (auto* label = dynamic_cast<juce::Label*>(child))
             label->setColour(juce::Label::textColourId, dialogTextColour);
+    // Typing goes to the name field whenever the dialog takes the keyboard focus: when it comes
+    // up, and when a message, question or prompt over it closes.
+    if (auto* nameField = findNameField())
+        nameField->setExplicitFocusOrder(1);
 
     okButton = makeButton("OK", okImageType, {179, 336, 132, 51});
     cancelButton = makeButton("CANCEL", cancelImageType, {179, 386, 132, 51});

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace
 {
 class HostDisplayCounter final : public juce::AudioProcessorListener
@@ -315,6 +317,64 @@ TEST_F(PresetSaving, AFailedSaveAsKeepsTheBrowserUpAndSaysWhy)
     EXPECT_FALSE(folder.getChildFile(juce::String::repeatedString("n", 245) + ".vzrp").exists());
     EXPECT_EQ(slotPath(), "Init.vzrp");
     EXPECT_EQ(menu.getText(), "Init*");
+}
+
+// Typing reaches the name field whenever the browser is up: when it comes up, and after a
+// message, question or prompt over it closes (the new-folder prompt does the same for its own
+// field after its message).
+TEST_F(PresetSaving, KeysReachTheNameFieldWheneverTheBrowserIsUp)
+{
+    if (juce::Desktop::getInstance().getDisplays().displays.isEmpty())
+        GTEST_SKIP() << "needs a display; the test command runs this suite under Xvfb as well";
+
+    folder.getChildFile("Taken.vzrp").createDirectory(); // a save there fails
+    auto* nameField = childOfType<juce::TextEditor>(fileBrowserIn(browser));
+    ASSERT_NE(nameField, nullptr);
+    auto* window = host.getPeer();
+    ASSERT_NE(window, nullptr);
+
+    const auto closeWith = [](juce::Component& dialog, const char* buttonName)
+    {
+        EXPECT_TRUE(isUpAndModal(dialog)) << dialog.getName();
+        buttonNamed(dialog, buttonName).triggerClick();
+        dispatchPendingMessages();
+    };
+    const std::vector<std::pair<const char*, std::function<void()>>> interruptions{
+        {"none: it has just come up", [] {}},
+        {"the failed save's message",
+         [&]
+         {
+             typeName("Taken");
+             browser.savePreset();
+             closeWith(browserFailureBox, "OK");
+         }},
+        {"the overwrite question",
+         [&]
+         {
+             typeName("Init");
+             browser.savePreset();
+             closeWith(browserQuestion, "CANCEL");
+         }},
+        {"the new-folder prompt",
+         [&]
+         {
+             buttonNamed(browser, "New Folder").triggerClick();
+             dispatchPendingMessages();
+             closeWith(*childNamed(browser, "newFolderComponent_"), "CANCEL");
+         }},
+    };
+
+    browser.show();
+    for (const auto& [interruption, interrupt] : interruptions)
+    {
+        SCOPED_TRACE(interruption);
+        interrupt();
+        ASSERT_TRUE(isUpAndModal(browser));
+        EXPECT_TRUE(nameField->hasKeyboardFocus(false));
+        window->handleKeyPress(juce::KeyPress('q', {}, 'q'));
+        EXPECT_TRUE(nameField->getText().endsWith("q")) << nameField->getText();
+    }
+    browser.hide();
 }
 
 TEST_F(PresetSaving, AnInvalidModeBrowserNeverComesUp)
