@@ -117,8 +117,13 @@ void VelmorFileBrowser::createBrowser(int browserFlags, const juce::String& titl
     // Its caption before the name field ("file:") is a label of its own, which takes its colour
     // from the look rather than from the browser: it is given the dialog's text colour itself.
     for (auto* child : browser->getChildren())
+    {
         if (auto* label = dynamic_cast<juce::Label*>(child))
             label->setColour(juce::Label::textColourId, dialogTextColour);
+        // A path too long for its box shows its end: the start is the same for every folder.
+        if (auto* pathBox = dynamic_cast<juce::ComboBox*>(child))
+            pathBox->setLookAndFeel(&pathBoxLook);
+    }
     // Typing goes to the name field whenever the dialog takes the keyboard focus: when it comes
     // up, and when a message, question or prompt over it closes.
     if (auto* nameField = findNameField())

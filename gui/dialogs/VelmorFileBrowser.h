@@ -1,6 +1,7 @@
 #pragma once
 
 #include "VelmorDialogSupport.h"
+#include "VelmorPathBoxLook.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -81,7 +82,9 @@ private:
     std::unique_ptr<Velmor2StateKickButton> okButton;
     std::unique_ptr<Velmor2StateKickButton> cancelButton;
     std::unique_ptr<Velmor2StateKickButton> newFolderButton;
-    // The browser refers to the filter, and the prompt to the browser: each goes first.
+    // The browser refers to the look and the filter, and the prompt to the browser: each goes
+    // first.
+    VelmorPathBoxLook pathBoxLook;
     std::unique_ptr<juce::WildcardFileFilter> fileFilter;
     std::unique_ptr<juce::FileBrowserComponent> browser;
     std::unique_ptr<VelmorNewFolderComponent> newFolderPrompt;

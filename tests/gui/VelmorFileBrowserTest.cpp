@@ -1,5 +1,6 @@
 #include "VelmorFileBrowser.h"
 #include "DialogTestSupport.h"
+#include "GuiTestSupport.h"
 #include "MenuTreeSupport.h"
 #include "TemporaryHome.h"
 #include "VelmorNewFolderComponent.h"
@@ -205,6 +206,52 @@ TEST_F(FileBrowserDialog, ADoubleClickedFileActsAsOkOnlyWhileOkIsEnabled)
     browser.fileDoubleClicked(root.getChildFile("a.vzrp"));
     dispatchPendingMessages();
     EXPECT_EQ(dialog.oks, 1);
+    dialog.hide();
+}
+
+// The path box shows the folder the browser shows: a path that fits whole, a longer one with its
+// end (the shown folder's whole name after its parent's separator) inside the box, so that two
+// folders never look the same.
+TEST_F(FileBrowserDialog, ThePathBoxShowsTheEndOfALongPath)
+{
+    const auto deeper = root.getChildFile("Sub/Deeper Folder");
+    ASSERT_TRUE(deeper.createDirectory());
+    auto& dialog = makeDialog(5);
+    dialog.show();
+    auto& browser = fileBrowserIn(dialog);
+    auto* pathBox = childOfType<juce::ComboBox>(browser);
+    ASSERT_NE(pathBox, nullptr);
+    auto* pathText = childOfType<juce::Label>(*pathBox);
+    ASSERT_NE(pathText, nullptr);
+
+    for (const auto& shown : {juce::File("/tmp"), root, root.getChildFile("Sub"), deeper})
+    {
+        SCOPED_TRACE(shown.getFullPathName());
+        browser.setRoot(shown);
+        const auto drawn = guitest::drawnGlyphs(*pathBox);
+        ASSERT_FALSE(drawn.empty());
+        const auto font = drawn.front().font;
+        std::vector<int> glyphs;
+        for (const auto& g : drawn)
+        {
+            glyphs.push_back(g.glyph);
+            EXPECT_GE(g.origin.x, (float)pathText->getX() - 0.5f);
+        }
+
+        const auto path = shown.getFullPathName();
+        const auto room = pathText->getBorderSize().subtractedFrom(pathText->getLocalBounds());
+        if (font.getStringWidthFloat(path) <= (float)room.getWidth())
+        {
+            EXPECT_EQ(glyphs, guitest::visibleGlyphsOf(font, path));
+            continue;
+        }
+        const auto end = guitest::visibleGlyphsOf(font, "/" + shown.getFileName());
+        ASSERT_GE(glyphs.size(), end.size());
+        EXPECT_TRUE(std::equal(end.rbegin(), end.rend(), glyphs.rbegin()))
+            << "the path box ends with something else than \"/" << shown.getFileName() << "\"";
+        const auto lastWidth = font.getStringWidthFloat(shown.getFileName().getLastCharacters(1));
+        EXPECT_LE(drawn.back().origin.x + lastWidth, (float)pathText->getRight() + 0.5f);
+    }
     dialog.hide();
 }
 
