@@ -2,6 +2,7 @@
 
 #include "DialogImages.h"
 #include "EmbeddedImage.h"
+#include "PresetFiles.h"
 #include "Velmor2StateKickButton.h"
 #include "VelmorFolderPaths.h"
 #include "VelmorNewFolderComponent.h"
@@ -31,6 +32,19 @@ juce::Image titleImageFor(int kind)
 }
 
 const juce::Colour dialogTextColour{211, 211, 211};
+
+// The pattern's files, as far as they are regular files once links are followed: a pipe or a
+// device in the folder is no file to open or to write over.
+class RegularFileFilter final : public juce::WildcardFileFilter
+{
+public:
+    using juce::WildcardFileFilter::WildcardFileFilter;
+
+    bool isFileSuitable(const juce::File& file) const override
+    {
+        return juce::WildcardFileFilter::isFileSuitable(file) && PresetFiles::isRegularFile(file);
+    }
+};
 } // namespace
 
 VelmorFileBrowser::VelmorFileBrowser(const juce::String& name, const juce::String& title,
@@ -93,7 +107,7 @@ void VelmorFileBrowser::createBrowser(int browserFlags, const juce::String& titl
 
     newFolderPrompt.reset();
     browser.reset();
-    fileFilter = std::make_unique<juce::WildcardFileFilter>(
+    fileFilter = std::make_unique<RegularFileFilter>(
         (browserFlags & Flags::canSelectFiles) != 0 ? pattern : juce::String(),
         (browserFlags & Flags::canSelectDirectories) != 0 ? juce::String("*") : juce::String(),
         juce::String());

@@ -4,6 +4,7 @@
 #include "MenuTreeSupport.h"
 #include "TemporaryHome.h"
 #include "VelmorNewFolderComponent.h"
+#include "WatchedPipe.h"
 
 #include <gtest/gtest.h>
 
@@ -95,6 +96,25 @@ TEST_F(FileBrowserDialog, ABlankPatternListsEveryFile)
     auto& presets = makeDialog(1);
     EXPECT_FALSE(fileBrowserIn(presets).isFileSuitable(root.getChildFile("notes.txt")));
     EXPECT_TRUE(fileBrowserIn(presets).isFileSuitable(root.getChildFile("a.vzrp")));
+}
+
+TEST_F(FileBrowserDialog, ListsOnlyRegularFilesAndFolders)
+{
+    const testsupport::WatchedPipe pipe(root.getChildFile("Pipe.vzrp"));
+    ASSERT_TRUE(pipe.exists());
+    ASSERT_TRUE(juce::File("/dev/zero").createSymbolicLink(root.getChildFile("Zero.vzrp"), true));
+    ASSERT_TRUE(
+        root.getChildFile("a.vzrp").createSymbolicLink(root.getChildFile("Link.vzrp"), true));
+
+    for (const int mode : {1, 5})
+    {
+        SCOPED_TRACE(mode);
+        const auto& browser = fileBrowserIn(makeDialog(mode));
+        for (const auto& [name, listed] : std::vector<std::pair<const char*, bool>>{
+                 {"a.vzrp", true}, {"Link.vzrp", true}, {"Pipe.vzrp", false}, {"Zero.vzrp", false}})
+            EXPECT_EQ(browser.isFileSuitable(root.getChildFile(name)), listed) << name;
+    }
+    EXPECT_EQ(pipe.readersLetGo(), 0);
 }
 
 TEST_F(FileBrowserDialog, ShowsModallyWithAnEmptyNameAndPollsOkWhileUp)

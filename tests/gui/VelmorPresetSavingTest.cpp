@@ -1,5 +1,6 @@
 #include "VelmorPresetSaving.h"
 #include "DialogTestSupport.h"
+#include "FileSystemLimits.h"
 #include "GuardedXml.h"
 #include "MenuTreeSupport.h"
 #include "StompixZR7714AudioProcessor.h"
@@ -12,9 +13,27 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
 
 namespace
 {
+// Every file and folder below folder, by path.
+juce::StringArray entriesBelow(const juce::File& folder)
+{
+    juce::StringArray paths;
+    for (const auto& entry : folder.findChildFiles(juce::File::findFilesAndDirectories, true))
+        paths.add(entry.getFullPathName());
+    paths.sort(false);
+    return paths;
+}
+
+juce::MemoryBlock contentsOf(const juce::File& file)
+{
+    juce::MemoryBlock contents;
+    file.loadFileAsData(contents);
+    return contents;
+}
+
 class HostDisplayCounter final : public juce::AudioProcessorListener
 {
 public:
@@ -156,6 +175,118 @@ TEST_F(PresetSaving, AFailedOverwriteKeepsTheQuestionTheFileAndTheSlot)
     buttonNamed(failureBox, "OK").triggerClick();
     dispatchPendingMessages();
     EXPECT_TRUE(isUpAndModal(question)) << "back to the question";
+}
+
+TEST_F(PresetSaving, ASaveGoesThroughOnlyWhenEveryByteReachedTheFile)
+{
+    // The length of what a save writes, from a save of these settings beside the others.
+    const auto probe = folder.getChildFile("Probe.vzrp");
+    ASSERT_TRUE(menu.writePreset(&processor, probe.getFullPathName()).wasOk());
+    const auto size = static_cast<rlim_t>(probe.getSize());
+    ASSERT_GT(size, 300u);
+    ASSERT_TRUE(probe.deleteFile());
+    menu.setSelectedFilePath("Init.vzrp");
+    menu.setPresetHasChanged();
+
+    const auto init = folder.getChildFile("Init.vzrp");
+    const auto oldText = init.loadFileAsString();
+    const auto before = entriesBelow(folder);
+
+    // Over an existing preset through the editor's question, and a new one through the save-as
+    // browser, each while the process may write files of `limit` bytes at most.
+    const auto overwriteInit = [&](rlim_t limit)
+    {
+        question.targetFile = init;
+        question.show(2, 1);
+        const FileSizeLimit limited(limit);
+        question.okButtonClicked();
+    };
+    const auto saveFresh = [&](rlim_t limit)
+    {
+        browser.show();
+        typeName("Fresh");
+        const FileSizeLimit limited(limit);
+        browser.savePreset();
+    };
+    const auto expectSaveFailedMessage = [](juce::Component& box)
+    {
+        EXPECT_TRUE(isUpAndModal(box));
+        EXPECT_TRUE(titleOf(box).startsWith("Couldn't save the preset!"));
+        buttonNamed(box, "OK").triggerClick();
+        dispatchPendingMessages();
+    };
+
+    // A limit of 0 fails the first write; the others let it write part of the file.
+    for (const rlim_t limit : {rlim_t{0}, rlim_t{300}, size - 1})
+    {
+        SCOPED_TRACE("file size limit " + std::to_string(limit));
+        overwriteInit(limit);
+        expectSaveFailedMessage(*childNamed(question, "alertComponent_"));
+        question.cancelButtonClicked();
+        saveFresh(limit);
+        expectSaveFailedMessage(browserFailureBox);
+        browser.hide();
+
+        EXPECT_EQ(init.loadFileAsString(), oldText);
+        EXPECT_EQ(entriesBelow(folder).joinIntoString("\n"), before.joinIntoString("\n"))
+            << "no temporary or partial file left behind";
+        EXPECT_EQ(slotPath(), "Init.vzrp");
+        EXPECT_EQ(menu.getText(), "Init*");
+    }
+    EXPECT_EQ(hostDisplay.updates, 0);
+
+    // Room for every byte: both go through.
+    overwriteInit(size);
+    EXPECT_FALSE(question.isVisible());
+    EXPECT_FLOAT_EQ(depthIn(init), 0.75f);
+    saveFresh(size);
+    EXPECT_FALSE(browser.isVisible());
+    EXPECT_FLOAT_EQ(depthIn(folder.getChildFile("Fresh.vzrp")), 0.75f);
+}
+
+TEST_F(PresetSaving, AFullOrReadOnlyFileSystemFailsTheSaveAndKeepsThePreset)
+{
+    const auto init = folder.getChildFile("Init.vzrp");
+    const auto oldContents = contentsOf(init);
+    enum Outcome
+    {
+        keptAsItWas,
+        notArranged,
+        saved,
+        presetChanged,
+        fileLeftBehind
+    };
+
+    for (const bool readOnly : {false, true})
+    {
+        SCOPED_TRACE(readOnly ? "read-only" : "full");
+
+        // In a child process, over a small file system of its own that holds the old preset.
+        const int outcome = privatefolder::run(
+            folder, 64 * 1024,
+            [&]
+            {
+                if (!init.replaceWithData(oldContents.getData(), oldContents.getSize()) ||
+                    !(readOnly ? privatefolder::makeReadOnly(folder)
+                               : privatefolder::fillUp(folder.getChildFile("Filler"))))
+                    return notArranged;
+
+                const auto before = entriesBelow(folder);
+                for (const auto* path : {"Init.vzrp", "Fresh.vzrp"})
+                    if (menu.writePreset(&processor, path).wasOk())
+                        return saved;
+                if (contentsOf(init) != oldContents)
+                    return presetChanged;
+                return entriesBelow(folder) == before ? keptAsItWas : fileLeftBehind;
+            });
+
+        if (outcome == privatefolder::unavailable)
+            GTEST_SKIP() << "this system gives the test no mount namespace of its own";
+        EXPECT_EQ(outcome, keptAsItWas)
+            << "1: not arranged, 2: a save went through, 3: the old preset changed, 4: a file was "
+               "left behind, 78: the child crashed, 79: it did not end";
+    }
+    EXPECT_TRUE(contentsOf(init) == oldContents) << "the folder outside the child is untouched";
 }
 
 TEST_F(PresetSaving, SaveAsAddsTheExtensionOnceAndClosesTheBrowser)
