@@ -1,5 +1,5 @@
 #include "ChunkBuffer.h"
-#include "HeapBlockCount.h"
+#include "HeapCallCount.h"
 #include "LoadedModule.h"
 
 #include <cstdio>
@@ -89,7 +89,7 @@ TEST_F(ModuleParameters, RepeatedInitializeRegistersNothingTwice)
         };
         initializeAgain();
 
-        const HeapBlockCount count;
+        const testsupport::HeapCallCount count;
         for (int time = 0; time < 3; ++time)
             initializeAgain();
         EXPECT_GT(count.allocated(), 0) << "the module's blocks are counted";

@@ -1,6 +1,6 @@
-#include "HostRun.h"
 #include "PluginInstance.h"
 #include "StompixZR7714AudioProcessor.h"
+#include "Vst3Module.h"
 
 #include <gtest/gtest.h>
 
@@ -16,14 +16,6 @@ namespace
 using Values = std::array<float, kNumParameters>;
 
 constexpr int savedProgram = 3;
-
-// The built bundle's module, loaded once for the whole binary as a host loads it.
-const vst3host::PluginModule& vst3Module()
-{
-    static const vst3host::PluginModule module(
-        vst3host::moduleInBundle(pluginBundle().getFullPathName().toStdString()));
-    return module;
-}
 
 // A session's saved state: the program in use edited, program 0 with edits of its own.
 std::vector<char> savedSession()

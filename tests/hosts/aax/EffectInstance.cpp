@@ -168,6 +168,27 @@ AAX_Result EffectInstance::process(const Channels& input, Channels& output)
         input.size() != static_cast<std::size_t>(inputs))
         return ACF_E_UNEXPECTED;
 
+    const AAX_Result coefficients = deliverPackets();
+
+    const std::size_t numSamples = inputs > 0 ? input.front().size() : 0;
+    output.assign(static_cast<std::size_t>(outputs), std::vector<float>(numSamples, 0.0f));
+    Channels inputCopy = input; // the process procedure gets writable buffers, as from a host
+    std::vector<float*> inputBuffers, outputBuffers;
+    for (auto& channel : inputCopy)
+        inputBuffers.push_back(channel.data());
+    for (auto& channel : output)
+        outputBuffers.push_back(channel.data());
+
+    runProcessProcedure(inputBuffers.data(), outputBuffers.data(),
+                        static_cast<int32_t>(numSamples));
+    return coefficients;
+}
+
+AAX_Result EffectInstance::deliverPackets()
+{
+    if (parameters == nullptr)
+        return ACF_E_UNEXPECTED;
+
     const AAX_Result coefficients = parameters->GenerateCoefficients();
     for (auto& [index, storage] : fieldStorage)
     {
@@ -175,21 +196,21 @@ AAX_Result EffectInstance::process(const Channels& input, Channels& output)
         std::copy_n(packet.begin(), std::min(packet.size(), storage.bytes.size()),
                     storage.bytes.begin());
     }
+    return coefficients;
+}
 
-    const std::size_t numSamples = inputs > 0 ? input.front().size() : 0;
-    output.assign(static_cast<std::size_t>(outputs), std::vector<float>(numSamples, 0.0f));
-    Channels inputCopy = input; // the process procedure gets writable buffers, as from a host
-    for (int channel = 0; channel < inputs; ++channel)
-        inputPointers[static_cast<std::size_t>(channel)] =
-            inputCopy[static_cast<std::size_t>(channel)].data();
-    for (int channel = 0; channel < outputs; ++channel)
-        outputPointers[static_cast<std::size_t>(channel)] =
-            output[static_cast<std::size_t>(channel)].data();
-    bufferLength = static_cast<int32_t>(numSamples);
+void EffectInstance::runProcessProcedure(float* const* inputBuffers, float* const* outputBuffers,
+                                         int32_t numSamples)
+{
+    if (componentDescriptor->nativeProcessProc() == nullptr)
+        return;
+
+    std::copy_n(inputBuffers, inputs, inputPointers.begin());
+    std::copy_n(outputBuffers, outputs, outputPointers.begin());
+    bufferLength = numSamples;
 
     void* const instances[] = {context.data()};
     componentDescriptor->nativeProcessProc()(instances, instances + 1);
-    return coefficients;
 }
 
 void EffectInstance::idle()

@@ -53,6 +53,13 @@ public:
     // One block: the data model generates its coefficients, the packets posted on the data
     // ports reach the context, and the process procedure runs on the input, out of place.
     AAX_Result process(const Channels& input, Channels& output);
+    // The two halves of a block, for a host with buffers of its own: what the host does on its
+    // main thread (the coefficients and the packets into the context), then on its audio
+    // thread (the process procedure on the buffers, one per channel). The second makes no heap
+    // call of its own.
+    AAX_Result deliverPackets();
+    void runProcessProcedure(float* const* inputBuffers, float* const* outputBuffers,
+                             int32_t numSamples);
     // A pass of the host's main-thread timer over the data model and the GUI.
     void idle();
 

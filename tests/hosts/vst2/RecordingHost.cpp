@@ -108,3 +108,9 @@ void RecordingHost::clearCalls()
     const std::lock_guard<std::mutex> lock(mutex);
     recorded.clear();
 }
+
+void RecordingHost::reserveCalls(std::size_t count)
+{
+    const std::lock_guard<std::mutex> lock(mutex);
+    recorded.reserve(count);
+}

@@ -40,6 +40,9 @@ public:
     std::vector<HostCall> calls() const;
     std::vector<HostCall> callsOf(std::int32_t opcode) const;
     void clearCalls();
+    // Room for this many calls, so that recording those the plug-in makes while it processes
+    // a block takes no heap call (calls that pass a text may still take one).
+    void reserveCalls(std::size_t count);
 
     // The transport the time-info call answers; with answersTime false that call answers 0.
     void setTempo(double bpm);

@@ -45,6 +45,12 @@ Steinberg::Vst::ParamValue ParameterValueQueue::lastValue() const
     return points.empty() ? 0.0 : points.back().second;
 }
 
+void ParameterValueQueue::reuseFor(Steinberg::Vst::ParamID id)
+{
+    parameterId = id;
+    points.clear();
+}
+
 //==============================================================================
 Steinberg::tresult PLUGIN_API ParameterChanges::queryInterface(const Steinberg::TUID interfaceId,
                                                                void** obj)
@@ -57,13 +63,13 @@ Steinberg::tresult PLUGIN_API ParameterChanges::queryInterface(const Steinberg::
 
 Steinberg::int32 PLUGIN_API ParameterChanges::getParameterCount()
 {
-    return (Steinberg::int32)queues.size();
+    return (Steinberg::int32)inUse;
 }
 
 Steinberg::Vst::IParamValueQueue* PLUGIN_API
 ParameterChanges::getParameterData(Steinberg::int32 index)
 {
-    if (index < 0 || (size_t)index >= queues.size())
+    if (index < 0 || (size_t)index >= inUse)
         return nullptr;
 
     return &queues[(size_t)index];
@@ -72,7 +78,7 @@ ParameterChanges::getParameterData(Steinberg::int32 index)
 Steinberg::Vst::IParamValueQueue* PLUGIN_API
 ParameterChanges::addParameterData(const Steinberg::Vst::ParamID& id, Steinberg::int32& index)
 {
-    for (size_t i = 0; i < queues.size(); ++i)
+    for (size_t i = 0; i < inUse; ++i)
     {
         if (queues[i].id() == id)
         {
@@ -81,8 +87,13 @@ ParameterChanges::addParameterData(const Steinberg::Vst::ParamID& id, Steinberg:
         }
     }
 
-    index = (Steinberg::int32)queues.size();
-    return &queues.emplace_back(id);
+    if (inUse == queues.size())
+        queues.emplace_back(id);
+    else
+        queues[inUse].reuseFor(id);
+
+    index = (Steinberg::int32)inUse;
+    return &queues[inUse++];
 }
 
 void ParameterChanges::add(Steinberg::Vst::ParamID id, Steinberg::Vst::ParamValue value)
@@ -97,10 +108,19 @@ std::vector<ParameterChanges::Change> ParameterChanges::lastValues() const
 {
     std::vector<Change> changes;
 
-    for (const auto& queue : queues)
-        changes.emplace_back(queue.id(), queue.lastValue());
+    for (size_t i = 0; i < inUse; ++i)
+        changes.emplace_back(queues[i].id(), queues[i].lastValue());
 
     return changes;
+}
+
+void ParameterChanges::reserve(size_t numParameters, size_t pointsPerParameter)
+{
+    while (queues.size() < numParameters)
+        queues.emplace_back(Steinberg::Vst::kNoParamId);
+
+    for (auto& queue : queues)
+        queue.reserve(pointsPerParameter);
 }
 
 } // namespace vst3host

@@ -34,6 +34,10 @@ public:
     // The value the parameter ends the block with.
     Steinberg::Vst::ParamValue lastValue() const;
 
+    // Empty again, for another parameter, keeping the room its points had.
+    void reuseFor(Steinberg::Vst::ParamID id);
+    void reserve(size_t numPoints) { points.reserve(numPoints); }
+
 private:
     HostUnknown unknown;
     Steinberg::Vst::ParamID parameterId;
@@ -63,9 +67,17 @@ public:
     // Each parameter with the value it ends the block with, in the order they were added.
     std::vector<Change> lastValues() const;
 
+    // Room for this many parameters with this many points each, so that filling the list, by
+    // the host or by the plug-in inside process(), makes no heap call: as a real-time host
+    // makes its lists before the block.
+    void reserve(size_t numParameters, size_t pointsPerParameter);
+    // No parameters, keeping the room: one list for block after block.
+    void clear() noexcept { inUse = 0; }
+
 private:
     HostUnknown unknown;
     std::deque<ParameterValueQueue> queues; // a deque: the plug-in holds pointers into it
+    size_t inUse = 0;                       // the queues after these are room for later ones
 };
 
 } // namespace vst3host

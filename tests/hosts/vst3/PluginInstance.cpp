@@ -2,6 +2,9 @@
 
 #include "MemoryStream.h"
 
+#include <pluginterfaces/vst/ivstprocesscontext.h>
+#include <pluginterfaces/vst/vstspeaker.h>
+
 #include <algorithm>
 
 namespace vst3host
@@ -27,7 +30,12 @@ template <typename Interface> void releaseAndClear(Interface*& object)
     object = nullptr;
 }
 
-constexpr Steinberg::int32 numChannels = 2;
+constexpr Steinberg::int32 maxChannels = 2;
+
+Steinberg::Vst::SpeakerArrangement arrangementOf(Steinberg::int32 channels)
+{
+    return channels == 1 ? Steinberg::Vst::SpeakerArr::kMono : Steinberg::Vst::SpeakerArr::kStereo;
+}
 } // namespace
 
 PluginInstance::PluginInstance(const PluginModule& module)
@@ -173,6 +181,22 @@ bool PluginInstance::activateBuses(Steinberg::Vst::BusDirection direction)
     return count == 1;
 }
 
+bool PluginInstance::setChannels(Steinberg::int32 inputs, Steinberg::int32 outputs)
+{
+    if (inputs < 1 || inputs > maxChannels || outputs < 1 || outputs > maxChannels)
+        return false;
+
+    auto inputArrangement = arrangementOf(inputs), outputArrangement = arrangementOf(outputs);
+
+    if (audioProcessor->setBusArrangements(&inputArrangement, 1, &outputArrangement, 1) !=
+        Steinberg::kResultTrue)
+        return false;
+
+    numInputs = inputs;
+    numOutputs = outputs;
+    return true;
+}
+
 bool PluginInstance::startProcessing(double sampleRate, Steinberg::int32 blockSize)
 {
     if (!activateBuses(Steinberg::Vst::kInput) || !activateBuses(Steinberg::Vst::kOutput))
@@ -185,8 +209,8 @@ bool PluginInstance::startProcessing(double sampleRate, Steinberg::int32 blockSi
         return false;
 
     samplesPerBlock = blockSize;
-    input.assign((size_t)(numChannels * blockSize), 0.0f);
-    output.assign(input.size(), 0.0f);
+    input.assign((size_t)(numInputs * blockSize), 0.0f);
+    output.assign((size_t)(numOutputs * blockSize), 0.0f);
 
     active = component->setActive(true) == Steinberg::kResultOk;
     processing = active && audioProcessor->setProcessing(true) == Steinberg::kResultOk;
@@ -195,29 +219,37 @@ bool PluginInstance::startProcessing(double sampleRate, Steinberg::int32 blockSi
 
 bool PluginInstance::process(ParameterChanges& in, ParameterChanges& out)
 {
-    if (!processing)
+    return process(in, out, samplesPerBlock);
+}
+
+bool PluginInstance::process(Steinberg::Vst::IParameterChanges& in,
+                             Steinberg::Vst::IParameterChanges& out, Steinberg::int32 numSamples,
+                             Steinberg::Vst::ProcessContext* context)
+{
+    if (!processing || numSamples < 0 || numSamples > samplesPerBlock)
         return false;
 
     std::fill(input.begin(), input.end(), 0.0f);
-    float* inputChannels[numChannels] = {input.data(), input.data() + samplesPerBlock};
-    float* outputChannels[numChannels] = {output.data(), output.data() + samplesPerBlock};
+    float* inputChannels[maxChannels] = {input.data(), input.data() + samplesPerBlock};
+    float* outputChannels[maxChannels] = {output.data(), output.data() + samplesPerBlock};
 
     Steinberg::Vst::AudioBusBuffers inputBus, outputBus;
-    inputBus.numChannels = numChannels;
+    inputBus.numChannels = numInputs;
     inputBus.channelBuffers32 = inputChannels;
-    outputBus.numChannels = numChannels;
+    outputBus.numChannels = numOutputs;
     outputBus.channelBuffers32 = outputChannels;
 
     Steinberg::Vst::ProcessData data;
     data.processMode = Steinberg::Vst::kRealtime;
     data.symbolicSampleSize = Steinberg::Vst::kSample32;
-    data.numSamples = samplesPerBlock;
+    data.numSamples = numSamples;
     data.numInputs = 1;
     data.numOutputs = 1;
     data.inputs = &inputBus;
     data.outputs = &outputBus;
     data.inputParameterChanges = &in;
     data.outputParameterChanges = &out;
+    data.processContext = context;
 
     return audioProcessor->process(data) == Steinberg::kResultOk;
 }

@@ -45,12 +45,20 @@ public:
     bool setState(const std::vector<char>& state);
     std::vector<char> getState();
 
+    // The channels of the input bus and the output bus (1 or 2 each), asked for before
+    // startProcessing; stereo in and out otherwise. False when the plug-in refuses them.
+    bool setChannels(Steinberg::int32 inputs, Steinberg::int32 outputs);
+
     // Every audio bus on, 32-bit real-time processing set up, active and processing.
     bool startProcessing(double sampleRate, Steinberg::int32 blockSize);
 
-    // One block of silence through process(), stereo in and out, with the host's parameter
+    // One block of silence through process(), on the buses' channels, with the host's parameter
     // changes in and the plug-in's out.
     bool process(ParameterChanges& in, ParameterChanges& out);
+    // The same with `numSamples` samples (up to the block size processing started with), and
+    // the transport when one is given. Makes no heap call of its own.
+    bool process(Steinberg::Vst::IParameterChanges& in, Steinberg::Vst::IParameterChanges& out,
+                 Steinberg::int32 numSamples, Steinberg::Vst::ProcessContext* context = nullptr);
 
 private:
     bool create(const PluginModule& module);
@@ -66,7 +74,8 @@ private:
     bool active = false;
     bool processing = false;
     Steinberg::int32 samplesPerBlock = 0;
-    std::vector<float> input, output; // two channels, one after the other
+    Steinberg::int32 numInputs = 2, numOutputs = 2;
+    std::vector<float> input, output; // the channels, one after the other
     std::string error;
 };
 
