@@ -305,7 +305,7 @@ void StompixZR7714AudioProcessor::passThrough(juce::AudioBuffer<float>& buffer) 
 void StompixZR7714AudioProcessor::processBlockBypassed(juce::AudioBuffer<float>& buffer,
                                                        juce::MidiBuffer&)
 {
-    announceRestoredValues();
+    announceLiveValues();
     passThrough(buffer);
 
     // The host's bypass is audio too: the debounce counts on through it.
@@ -318,7 +318,7 @@ void StompixZR7714AudioProcessor::processBlockBypassed(juce::AudioBuffer<float>&
 
 void StompixZR7714AudioProcessor::processBlock(juce::AudioBuffer<float>& buffer, juce::MidiBuffer&)
 {
-    announceRestoredValues();
+    announceLiveValues();
     const juce::ScopedNoDenormals noDenormals;
 
     const int numSamples = buffer.getNumSamples();

@@ -81,30 +81,48 @@ void StompixZR7714AudioProcessor::setCurrentProgram(int index)
 
     currentProgram = index;
 
+    // Off its message thread the VST3 wrapper would keep these notifications to hand out with a
+    // later process call, a parameter flush without audio included, which reaches no code of
+    // ours. A state restore in between, whose own notifications it drops, would make them stale,
+    // and the host would send them back into the restored program. There the first block tells
+    // the wrapper the values it then holds instead (see announceLiveValues).
+    const bool announceFromFirstBlock =
+        wrapperType == wrapperType_VST3 && !juce::MessageManager::existsAndIsCurrentThread();
+
     for (int k = 0; k < kNumParameters; ++k)
     {
         const float value = getCurrentProgramSlot().activeValues()[(size_t)k];
-        JUCE_BEGIN_IGNORE_WARNINGS_GCC_LIKE("-Wdeprecated-declarations")
-        setParameterNotifyingHost(k, value);
-        JUCE_END_IGNORE_WARNINGS_GCC_LIKE
+
+        if (announceFromFirstBlock)
+        {
+            setParameter(k, value);
+        }
+        else
+        {
+            JUCE_BEGIN_IGNORE_WARNINGS_GCC_LIKE("-Wdeprecated-declarations")
+            setParameterNotifyingHost(k, value);
+            JUCE_END_IGNORE_WARNINGS_GCC_LIKE
+        }
     }
+
+    if (announceFromFirstBlock)
+        liveValuesUnannounced = true;
 
     presetLoaded = 1;
     parametersChanged = 1;
     activeChannelChanged = 1;
 }
 
-void StompixZR7714AudioProcessor::announceRestoredValues()
+void StompixZR7714AudioProcessor::announceLiveValues()
 {
-    // The VST3 wrapper keeps the notifications made off its message thread (setCurrentProgram's,
-    // when a host picks a program on a fresh instance) and hands them to the host as output
-    // changes after a later block, but drops those made while it restores a state. Whatever it
-    // kept from before a restore would go out as the current values, and the host would send
-    // them back into the restored program. Told the live values here, on the audio thread before
-    // it gathers its output changes, it replaces them. The other wrappers pass notifications on
-    // at once and keep nothing stale; from the audio thread our VST2 adapter would turn these
-    // into host automation calls, and the AAX one into parameter requests.
-    if (wrapperType != wrapperType_VST3 || !restoredValuesUnannounced.exchange(false))
+    // The VST3 wrapper drops the notifications made while it restores a state, and keeps those
+    // made off its message thread to hand out after a later block. Told the live values here, on
+    // the audio thread before it gathers its output changes, it hands the host the restored
+    // values (or a program's values as they stand now), not whatever it kept from before. The
+    // other wrappers pass notifications on at once and keep nothing stale; from the audio thread
+    // our VST2 adapter would turn these into host automation calls, and the AAX one into
+    // parameter requests.
+    if (wrapperType != wrapperType_VST3 || !liveValuesUnannounced.exchange(false))
         return;
 
     for (int k = 0; k < kNumParameters; ++k)

@@ -79,7 +79,7 @@ void StompixZR7714AudioProcessor::setStateInformation(const void* data, int size
     if (auto document = StateChunk::read(data, sizeInBytes))
     {
         readPreset(std::move(document), false);
-        restoredValuesUnannounced = true;
+        liveValuesUnannounced = true;
     }
 }
 
@@ -88,7 +88,7 @@ void StompixZR7714AudioProcessor::setCurrentProgramStateInformation(const void* 
 {
     if (auto document = StateChunk::read(data, sizeInBytes))
         if (readCurrentProgram(std::move(document)))
-            restoredValuesUnannounced = true;
+            liveValuesUnannounced = true;
 }
 
 //==============================================================================

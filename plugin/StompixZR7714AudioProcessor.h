@@ -153,9 +153,10 @@ private:
     ModuleModel* getModel(int modelNumber) noexcept;
     template <typename Function> void forEachModel(Function&& function);
 
-    // Once after each state restore, from the first block the VST3 wrapper runs: the live values
-    // to the host (see ProcessorParameters.cpp).
-    void announceRestoredValues();
+    // Once after each state restore, and after a program change off the framework's message
+    // thread, from the first block the VST3 wrapper runs: the live values to the host (see
+    // ProcessorParameters.cpp).
+    void announceLiveValues();
 
     void forceCalcParams();
     void takeUpPhaserTypeWrites() noexcept;
@@ -184,7 +185,7 @@ private:
     RelaxedAtomic<int> currentProgram{0};
     std::array<ProgramSlot, numPrograms> programSlots;
     std::array<std::atomic<float>, kNumParameters> currentValues{};
-    std::atomic<bool> restoredValuesUnannounced{false};
+    std::atomic<bool> liveValuesUnannounced{false};
 
     float lastBpm;
     double positionBpm = 120.0; // the host's tempo as last read from its play head

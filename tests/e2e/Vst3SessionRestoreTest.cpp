@@ -51,10 +51,19 @@ Values programIn(const std::vector<char>& state, int program)
     return values;
 }
 
+// What the host calls first after the restore: an audio block, or process() with no audio,
+// which the framework's wrapper takes as a flush of parameter changes.
+enum class FirstCall
+{
+    audioBlock,
+    flush
+};
+
 struct RestoreCase
 {
     const char* name;
     bool bypassedByHost;
+    FirstCall firstCall;
 };
 
 void PrintTo(const RestoreCase& restoreCase, std::ostream* out)
@@ -68,9 +77,10 @@ class Vst3SessionRestore : public ::testing::TestWithParam<RestoreCase>
 } // namespace
 
 // A host reopening a session selects the saved program on the fresh instance before it loads
-// the state, then takes what the plug-in reports from its first blocks as the plug-in's current
-// values and sends them back. The program's edits must survive that, and the host must be told
-// the restored values, not those the program held before the state came in.
+// the state, then takes what the plug-in reports from its first calls (audio blocks, or a flush
+// of parameter changes without audio before them) as the plug-in's current values and sends them
+// back. The program's edits must survive that, and whatever the host is told must be the
+// restored values, not those the program held before the state came in.
 TEST_P(Vst3SessionRestore, KeepsTheEditsOfTheSavedProgram)
 {
     ASSERT_TRUE(vst3Module().isLoaded()) << vst3Module().getError();
@@ -104,27 +114,38 @@ TEST_P(Vst3SessionRestore, KeepsTheEditsOfTheSavedProgram)
     ASSERT_TRUE(plugin.setState(session));
     ASSERT_TRUE(plugin.startProcessing(48000.0, 512));
 
-    vst3host::ParameterChanges noChanges, firstOut;
-    ASSERT_TRUE(plugin.process(noChanges, firstOut));
+    // The host takes what it is told as the plug-in's current values and sends them back, to
+    // the controller at once and to the processor with the next call.
+    std::map<Steinberg::Vst::ParamID, std::vector<double>> reported;
+    vst3host::ParameterChanges echoed;
 
-    // The host takes what it is told as the plug-in's current values and sends them back.
-    vst3host::ParameterChanges echoed, secondOut;
-    std::map<Steinberg::Vst::ParamID, double> reported;
-
-    for (const auto& [id, value] : firstOut.lastValues())
+    const auto call = [&](bool flush)
     {
-        controller.setParamNormalized(id, value);
-        echoed.add(id, value);
-        reported[id] = value;
-    }
+        vst3host::ParameterChanges out;
+        const bool done = flush ? plugin.flush(echoed, out) : plugin.process(echoed, out);
+        echoed.clear();
 
-    ASSERT_TRUE(plugin.process(echoed, secondOut));
+        for (const auto& [id, value] : out.lastValues())
+        {
+            controller.setParamNormalized(id, value);
+            echoed.add(id, value);
+            reported[id].push_back(value);
+        }
+
+        return done;
+    };
+
+    ASSERT_TRUE(call(GetParam().firstCall == FirstCall::flush));
+    ASSERT_TRUE(call(false));
+    ASSERT_TRUE(call(false));
 
     for (int k = 0; k < kNumParameters; ++k)
     {
-        const auto id = (Steinberg::Vst::ParamID)k;
-        ASSERT_EQ(reported.count(id), 1u) << "parameter " << k << " was not reported";
-        EXPECT_EQ((float)reported[id], restored[(size_t)k]) << "parameter " << k;
+        const auto& values = reported[(Steinberg::Vst::ParamID)k];
+        ASSERT_FALSE(values.empty()) << "parameter " << k << " was not reported";
+
+        for (const double value : values)
+            EXPECT_EQ((float)value, restored[(size_t)k]) << "parameter " << k;
     }
 
     const auto saved = plugin.getState();
@@ -132,7 +153,10 @@ TEST_P(Vst3SessionRestore, KeepsTheEditsOfTheSavedProgram)
     EXPECT_EQ(programIn(saved, 0), programIn(session, 0));
 }
 
-INSTANTIATE_TEST_SUITE_P(HostStates, Vst3SessionRestore,
-                         ::testing::Values(RestoreCase{"Processing", false},
-                                           RestoreCase{"BypassedByTheHost", true}),
-                         [](const auto& testCase) { return std::string(testCase.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    HostStates, Vst3SessionRestore,
+    ::testing::Values(RestoreCase{"ProcessingBlockFirst", false, FirstCall::audioBlock},
+                      RestoreCase{"BypassedByTheHostBlockFirst", true, FirstCall::audioBlock},
+                      RestoreCase{"ProcessingFlushFirst", false, FirstCall::flush},
+                      RestoreCase{"BypassedByTheHostFlushFirst", true, FirstCall::flush}),
+    [](const auto& testCase) { return std::string(testCase.param.name); });

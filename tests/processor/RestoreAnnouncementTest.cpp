@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <ostream>
+#include <thread>
 
 namespace
 {
@@ -91,5 +92,79 @@ INSTANTIATE_TEST_SUITE_P(
         AnnouncementCase{"Vst2ProgramState", juce::AudioProcessor::wrapperType_VST, false, false},
         AnnouncementCase{"AaxWholeState", juce::AudioProcessor::wrapperType_AAX, true, false},
         AnnouncementCase{"NoWrapper", juce::AudioProcessor::wrapperType_Undefined, true, false}),
+    [](const auto& testCase) { return std::string(testCase.param.name); });
+
+struct ProgramChangeCase
+{
+    const char* name;
+    WrapperType wrapper;
+    bool offTheMessageThread;
+    bool fromFirstBlock; // or at once
+};
+
+void PrintTo(const ProgramChangeCase& programChangeCase, std::ostream* out)
+{
+    *out << programChangeCase.name;
+}
+
+class ProgramChangeAnnouncement : public ::testing::TestWithParam<ProgramChangeCase>
+{
+};
+
+// The VST3 wrapper keeps what it hears off its message thread for a later process call, where a
+// restore in between would have made it stale: there a program change tells it the values from
+// the first block. On its message thread, and under every other wrapper, the host is told at once.
+TEST_P(ProgramChangeAnnouncement, TellsTheHostTheProgramsValuesOnce)
+{
+    const auto& c = GetParam();
+    constexpr int program = 4;
+
+    auto processor = createFor(c.wrapper);
+    processor->prepareToPlay(48000.0, 256);
+    processor->setCurrentProgram(program);
+    processor->setParameter(kRate, 0.8f);
+    processor->setParameter(kStereo, 1.0f);
+    processor->setCurrentProgram(0);
+
+    juce::AudioBuffer<float> buffer(2, 256);
+    buffer.clear();
+    juce::MidiBuffer midi;
+    processor->processBlock(buffer, midi);
+
+    HostNotifications host(*processor);
+
+    if (c.offTheMessageThread)
+        std::thread([&] { processor->setCurrentProgram(program); }).join();
+    else
+        processor->setCurrentProgram(program);
+
+    ASSERT_EQ(processor->getCurrentValue(kRate), 0.8f);
+    std::vector<std::pair<int, float>> programValues;
+
+    for (int k = 0; k < kNumParameters; ++k)
+        programValues.emplace_back(k, processor->getProgramSlot(program).activeValues()[(size_t)k]);
+
+    const decltype(programValues) none;
+    EXPECT_EQ(host.changes, c.fromFirstBlock ? none : programValues);
+
+    host.changes.clear();
+    processor->processBlock(buffer, midi);
+    EXPECT_EQ(host.changes, c.fromFirstBlock ? programValues : none);
+
+    host.changes.clear();
+    processor->processBlock(buffer, midi);
+    EXPECT_TRUE(host.changes.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Wrappers, ProgramChangeAnnouncement,
+    ::testing::Values(ProgramChangeCase{"Vst3OffTheMessageThread",
+                                        juce::AudioProcessor::wrapperType_VST3, true, true},
+                      ProgramChangeCase{"Vst3OnTheMessageThread",
+                                        juce::AudioProcessor::wrapperType_VST3, false, false},
+                      ProgramChangeCase{"Vst2OffTheMessageThread",
+                                        juce::AudioProcessor::wrapperType_VST, true, false},
+                      ProgramChangeCase{"AaxOffTheMessageThread",
+                                        juce::AudioProcessor::wrapperType_AAX, true, false}),
     [](const auto& testCase) { return std::string(testCase.param.name); });
 } // namespace

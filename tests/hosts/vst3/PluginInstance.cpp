@@ -254,4 +254,18 @@ bool PluginInstance::process(Steinberg::Vst::IParameterChanges& in,
     return audioProcessor->process(data) == Steinberg::kResultOk;
 }
 
+bool PluginInstance::flush(ParameterChanges& in, ParameterChanges& out)
+{
+    if (!processing)
+        return false;
+
+    Steinberg::Vst::ProcessData data;
+    data.processMode = Steinberg::Vst::kRealtime;
+    data.symbolicSampleSize = Steinberg::Vst::kSample32;
+    data.inputParameterChanges = &in;
+    data.outputParameterChanges = &out;
+
+    return audioProcessor->process(data) == Steinberg::kResultOk;
+}
+
 } // namespace vst3host

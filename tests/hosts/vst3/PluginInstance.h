@@ -60,6 +60,9 @@ public:
     bool process(Steinberg::Vst::IParameterChanges& in, Steinberg::Vst::IParameterChanges& out,
                  Steinberg::int32 numSamples, Steinberg::Vst::ProcessContext* context = nullptr);
 
+    // process() with no samples and no buses, as a host flushes parameter changes without audio.
+    bool flush(ParameterChanges& in, ParameterChanges& out);
+
 private:
     bool create(const PluginModule& module);
     bool activateBuses(Steinberg::Vst::BusDirection direction);
