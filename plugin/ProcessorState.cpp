@@ -225,6 +225,10 @@ int StompixZR7714AudioProcessor::readChannels(const juce::XmlElement& parent, in
 
 void StompixZR7714AudioProcessor::readWholeState(const juce::XmlElement& root)
 {
+    // A document with nothing to read leaves the program in use and its channel as they are.
+    if (root.getChildByName("Properties") == nullptr)
+        return;
+
     int activeProgram = -1;
     int activeChannel = 0;
 

@@ -1,6 +1,8 @@
 #include "ChunkBuffer.h"
+#include "FrameworkChunk.h"
 #include "HeapCallCount.h"
 #include "LoadedModule.h"
+#include "StompixZR7714AudioProcessor.h"
 
 #include <cstdio>
 #include <cstring>
@@ -37,6 +39,14 @@ std::string BigEndianHexOf(double value)
     char hex[17];
     std::snprintf(hex, sizeof hex, "%016llX", static_cast<unsigned long long>(bits));
     return hex;
+}
+
+// A document in a chunk as the host hands the state chunk 'juce' back.
+ChunkBuffer chunkOf(const juce::XmlElement& document)
+{
+    const auto bytes = testsupport::frameworkChunkOf(document);
+    return ChunkBuffer::Holding(
+        juce::String::toHexString(bytes.data(), (int)bytes.size(), 0).toStdString());
 }
 
 class ModuleParameters : public aaxtest::LoadedModule
@@ -263,6 +273,31 @@ TEST_F(ModuleParameters, TheStateChunkRestoresAFreshInstance)
     const ChunkBuffer garbage = ChunkBuffer::Holding("0102030405");
     EXPECT_EQ(restored.dataModel().SetChunk(juce, garbage.chunk()), AAX_SUCCESS);
     EXPECT_THAT(restored.host().automation().events(), IsEmpty());
+}
+
+// A well-formed state without a "Properties" element holds nothing to read: the program in use,
+// its channel and every value stay as they are, and the host hears of no change.
+TEST_F(ModuleParameters, AStateWithoutPropertiesChangesNothing)
+{
+    // A session's state: program 3 in use, on its channel B, with an edit.
+    StompixZR7714AudioProcessor session;
+    session.setCurrentProgram(3);
+    session.getCurrentProgramSlot().activeChannel = 1;
+    session.setCurrentProgram(3);
+    session.setParameter(kMix, 0.25f);
+
+    aaxhost::EffectInstance& instance = newInstance();
+    ASSERT_EQ(instance.dataModel().SetChunk(juce, chunkOf(session.writePreset(false)).chunk()),
+              AAX_SUCCESS);
+    ASSERT_EQ(valueOf(instance, "6"), 0.25);
+    const std::string before = fetchChunk(instance, juce).DataHex();
+
+    instance.host().automation().clearEvents();
+    EXPECT_EQ(instance.dataModel().SetChunk(juce, chunkOf(juce::XmlElement("velmorPatch")).chunk()),
+              AAX_SUCCESS);
+    EXPECT_TRUE(fetchChunk(instance, juce).DataHex() == before) << "the state changed";
+    EXPECT_EQ(valueOf(instance, "6"), 0.25);
+    EXPECT_THAT(instance.host().automation().events(), IsEmpty());
 }
 
 TEST_F(ModuleParameters, TheParameterChunkRestoresThroughTheHostsAutomation)

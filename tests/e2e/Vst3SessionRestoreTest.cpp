@@ -1,3 +1,4 @@
+#include "FrameworkChunk.h"
 #include "PluginInstance.h"
 #include "StompixZR7714AudioProcessor.h"
 #include "Vst3Module.h"
@@ -160,3 +161,17 @@ INSTANTIATE_TEST_SUITE_P(
                       RestoreCase{"ProcessingFlushFirst", false, FirstCall::flush},
                       RestoreCase{"BypassedByTheHostFlushFirst", true, FirstCall::flush}),
     [](const auto& testCase) { return std::string(testCase.param.name); });
+
+// A well-formed state without a "Properties" element holds nothing to read: the program in use
+// and every value stay as they were.
+TEST(Vst3State, AStateWithoutPropertiesChangesNothing)
+{
+    ASSERT_TRUE(vst3Module().isLoaded()) << vst3Module().getError();
+    vst3host::PluginInstance plugin(vst3Module());
+    ASSERT_TRUE(plugin.isValid()) << plugin.getError();
+    ASSERT_TRUE(plugin.setState(savedSession()));
+    const auto before = plugin.getState();
+
+    EXPECT_TRUE(plugin.setState(testsupport::frameworkChunkOf(juce::XmlElement("velmorPatch"))));
+    EXPECT_EQ(plugin.getState(), before);
+}

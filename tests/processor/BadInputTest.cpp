@@ -243,6 +243,23 @@ TEST_F(BadChunks, UnreadableChunksChangeNothing)
     EXPECT_EQ(stateOf(processor), before);
 }
 
+// Without a "Properties" element a whole state holds nothing to read: the program in use and
+// every slot's channel stay as they are.
+TEST_F(BadChunks, DocumentsWithoutPropertiesChangeNothing)
+{
+    processor.getCurrentProgramSlot().activeChannel = 1;
+    processor.setCurrentProgram(0);
+    processor.getCurrentProgramSlot().activeChannel = 1;
+    processor.setCurrentProgram(3);
+    before = stateOf(processor);
+
+    for (const char* xml :
+         {"<velmorPatch/>", "<VELMORPATCH/>",
+          R"(<velmorPatch version="1.0"><DeviceName>Stompix ZR7714</DeviceName></velmorPatch>)",
+          R"(<velmorPatch><Preset preset="0" activeChannel="0"/></velmorPatch>)"})
+        expectUnchanged(chunkOf(xml), xml);
+}
+
 TEST_F(BadChunks, ADeclarationIsAccepted)
 {
     StompixZR7714AudioProcessor other;

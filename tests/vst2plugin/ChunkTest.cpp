@@ -1,5 +1,6 @@
 #include "Vst2PluginSupport.h"
 
+#include <FrameworkChunk.h>
 #include <Opcodes.h>
 
 #include <cstring>
@@ -81,8 +82,10 @@ TEST_F(ChunkTest, DamagedOrMissingChunksChangeNothing)
     auto truncated = before;
     truncated.resize(before.size() / 2);
     std::vector<char> garbage(300, 'x');
+    // Well formed, but with no "Properties" there is nothing to read.
+    const auto withoutProperties = testsupport::frameworkChunkOf(juce::XmlElement("velmorPatch"));
 
-    for (const auto& chunk : {truncated, garbage})
+    for (const auto& chunk : {truncated, garbage, withoutProperties})
         for (const bool program : {false, true})
         {
             plugin->setChunk(chunk, program);
