@@ -52,6 +52,13 @@ constexpr bool isSwitch(int index) noexcept
     return index == kOnBypass || index == kStereo || index == kSync;
 }
 
+// The parameters that play in steps (phaserType's models, rateSync's note values): stored as the
+// step, a whole number.
+constexpr bool isStepped(int index) noexcept
+{
+    return index == kPhaserType || index == kRateSync;
+}
+
 // Hosts, chunks and presets are not trusted: a value that is not finite is refused (false, the
 // old value stays); any other is clamped to 0..1 (and a negative zero made positive).
 inline bool sanitise(float& value) noexcept

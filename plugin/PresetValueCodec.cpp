@@ -2,21 +2,21 @@
 
 #include "NumberText.h"
 #include "ParameterId.h"
-
-#include <cmath>
+#include "StompixZR7714AudioProcessor.h"
+#include "TempoDivision.h"
 
 namespace PresetValueCodec
 {
 namespace
 {
 constexpr float numRateSyncSteps = 18.0f;
-
-// Whole numbers as the framework writes a double with zero decimals (2.0 as "2").
-juce::String wholeNumber(float value)
-{
-    return juce::String((double)value, 0);
-}
 } // namespace
+
+int playedStep(int parameterIndex, float value)
+{
+    return parameterIndex == kPhaserType ? StompixZR7714AudioProcessor::modelNumberFor(value)
+                                         : TempoDivision::stepFor(value);
+}
 
 const char* typeName(int parameterIndex) noexcept
 {
@@ -28,11 +28,10 @@ juce::String encode(int parameterIndex, float value)
     if (ParameterTable::isSwitch(parameterIndex))
         return value > 0.0f ? "true" : "false";
 
-    if (parameterIndex == kPhaserType)
-        return wholeNumber(std::ceil(2.0f * value));
-
-    if (parameterIndex == kRateSync)
-        return wholeNumber(std::ceil(numRateSyncSteps * value));
+    // Rounding up as ceil(18v) would not do: just above a step's bound (17 x (1/18.0f), say)
+    // the product rounds down onto the bound and names the step below the one that plays.
+    if (ParameterTable::isStepped(parameterIndex))
+        return juce::String(playedStep(parameterIndex, value));
 
     return NumberText::fixed(value, 5);
 }

@@ -8,8 +8,12 @@ namespace PresetValueCodec
 // "boolean" for the on/off parameters, "number" for the others.
 const char* typeName(int parameterIndex) noexcept;
 
-// "true"/"false" for the on/off parameters; the model number ceil(2v) for phaserType and the
-// note-value step ceil(18v) for rateSync, as whole numbers; five decimals for the others.
+// The step a value of a stepped parameter plays, as the audio path picks it: the model (0 to 2)
+// for phaserType, the note value (0 to 18) for rateSync.
+int playedStep(int parameterIndex, float value);
+
+// "true"/"false" for the on/off parameters; the step that plays, as a whole number, for
+// phaserType and rateSync; five decimals for the others.
 juce::String encode(int parameterIndex, float value);
 
 // The inverse of encode, up to its quantisation. The result is not yet checked for range.
