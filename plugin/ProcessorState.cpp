@@ -295,11 +295,22 @@ bool StompixZR7714AudioProcessor::comparePreset(std::unique_ptr<juce::XmlElement
         bool differs = false;
 
         // Compared with what loading the preset would store, so that a preset with a value out
-        // of range does not show as changed right after it was loaded.
+        // of range does not show as changed right after it was loaded. A stepped parameter is
+        // stored as its step: it matches while it plays the same step (the tempo knob's steps of
+        // 1/18.1 lie far from the note values' k/18).
         forEachValueElement(properties->getFirstChildElement(),
                             [&](int index, float stored)
                             {
                                 float current = getParameter(index);
+
+                                if (ParameterTable::isStepped(index))
+                                {
+                                    if (PresetValueCodec::playedStep(index, current) !=
+                                        PresetValueCodec::playedStep(index, stored))
+                                        differs = true;
+
+                                    return;
+                                }
 
                                 if (ParameterTable::isSwitch(index))
                                     current = current > 0.0f ? 1.0f : 0.0f;

@@ -132,7 +132,8 @@ public:
     // Stores a chain of "Value" elements into one slot and channel, silently.
     void storePresetElement(const juce::XmlElement* firstValue, int program, int channel);
 
-    // True when the preset document's values differ from the current ones.
+    // True when the preset document's values differ from the current ones; phaserType and
+    // rateSync differ only when they play another step than the one stored.
     bool comparePreset(std::unique_ptr<juce::XmlElement> document);
 
     //==============================================================================

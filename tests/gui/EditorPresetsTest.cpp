@@ -4,6 +4,8 @@
 #include "EmbeddedImage.h"
 #include "GuardedXml.h"
 #include "MenuTreeSupport.h"
+#include "TempoDivision.h"
+#include "VelmorModDelaySyncKnob.h"
 #include "VelmorPresetMenu.h"
 #include "VelmorWebPages.h"
 #include "WatchedPipe.h"
@@ -164,5 +166,41 @@ TEST_F(EditorTest, APipeOrADeviceInThePresetFolderNeitherBlocksNorEndsTheEditor)
         EXPECT_EQ(slot().presetPath[0], name + ".vzrp");
         EXPECT_EQ(processor.getParameter(kDepth), 0.3f) << "nothing read";
         EXPECT_EQ(pipe.readersLetGo(), 0) << "the pipe was opened to be read";
+    }
+}
+
+// The tempo knob moves in steps of its interval while the file stores the note value that
+// plays: a preset saved through the file menu at any of the knob's 19 positions still matches
+// when the program changes away and back and the editor compares it again.
+TEST_F(EditorTest, APresetSavedAtEachTempoKnobPositionStaysUnmarked)
+{
+    writePreset("SyncTest.vzrp", 0.5f);
+    slot().presetPath[0] = "SyncTest.vzrp";
+    processor.setParameter(kSync, 1.0f); // the tempo knob in place of the rate knob
+    openEditor();
+    tick(4);
+
+    auto& knob = slider("rateSyncKnob_");
+    auto& question = child("overwritePresetComponent_");
+
+    for (int position = 0; position < TempoDivision::count; ++position)
+    {
+        SCOPED_TRACE(position);
+        knob.setValue(position * VelmorModDelaySyncKnob::interval, juce::sendNotificationSync);
+        ASSERT_EQ(processor.getParameter(kRateSync),
+                  (float)(position * VelmorModDelaySyncKnob::interval));
+        tick();
+
+        editor->fileMenuResult(1);
+        ASSERT_TRUE(isUpAndModal(question));
+        buttonNamed(question, "OK").triggerClick();
+        dispatchPendingMessages();
+        ASSERT_FALSE(question.isVisible());
+
+        processor.setCurrentProgram(1);
+        tick();
+        processor.setCurrentProgram(0);
+        tick();
+        EXPECT_EQ(presetLabel().getText(), "SyncTest");
     }
 }

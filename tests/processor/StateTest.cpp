@@ -1,6 +1,7 @@
 #include "ProcessorTestSupport.h"
 
 #include "GuardedXml.h"
+#include "TempoDivision.h"
 
 namespace
 {
@@ -261,9 +262,15 @@ TEST_F(State, ComparePreset)
     EXPECT_FALSE(
         processor.comparePreset(std::make_unique<juce::XmlElement>(processor.writePreset(true))));
 
+    // A stepped parameter matches while it plays the step stored: 0.3 plays model 1, stored as
+    // 1 and read back as 0.5; 0.6 plays model 2.
     processor.setParameter(kPhaserType, 0.3f);
-    EXPECT_TRUE(
+    EXPECT_FALSE(
         processor.comparePreset(std::make_unique<juce::XmlElement>(processor.writePreset(true))));
+    EXPECT_TRUE(processor.comparePreset(presetDocument(value("phaserType", "2"))));
+    processor.setParameter(kPhaserType, 0.6f);
+    EXPECT_FALSE(processor.comparePreset(presetDocument(value("phaserType", "2"))));
+    EXPECT_TRUE(processor.comparePreset(presetDocument(value("phaserType", "1"))));
 
     processor.setParameter(kPhaserType, 0.5f);
     processor.setParameter(kStereo, 0.4f); // on, stored as "true"
@@ -284,6 +291,35 @@ TEST_F(State, ComparePreset)
     // Compared with what loading stores: an out-of-range value loads as 1.
     processor.setParameter(kMix, 1.0f);
     EXPECT_FALSE(processor.comparePreset(presetDocument(value("mix", "3"))));
+}
+
+// The tempo knob moves in steps of 1/18.1 (in single precision), the note values lie at k/18:
+// a preset saved at any of the knob's 19 positions stores the note value that plays there, reads
+// back playing it and matches the knob's value.
+TEST_F(State, APresetSavedAtEachTempoKnobPositionMatchesAndReloadsTheSameNoteValue)
+{
+    const double knobInterval = (double)(float)(1.0 / 18.1);
+
+    for (int position = 0; position < TempoDivision::count; ++position)
+    {
+        SCOPED_TRACE(position);
+        const auto knobValue = (float)(position * knobInterval);
+        processor.setParameter(kRateSync, knobValue);
+        ASSERT_EQ(TempoDivision::stepFor(knobValue), position);
+
+        const auto saved = processor.writePreset(true);
+        EXPECT_FALSE(processor.comparePreset(std::make_unique<juce::XmlElement>(saved)));
+
+        StompixZR7714AudioProcessor reloaded;
+        ASSERT_EQ(reloaded.readPreset(std::make_unique<juce::XmlElement>(saved), true), 1);
+        EXPECT_EQ(TempoDivision::stepFor(reloaded.getParameter(kRateSync)), position);
+        EXPECT_FALSE(reloaded.comparePreset(std::make_unique<juce::XmlElement>(saved)));
+    }
+
+    // A neighbouring note value still shows as a change.
+    processor.setParameter(kRateSync, (float)(17 * knobInterval));
+    EXPECT_TRUE(processor.comparePreset(presetDocument(value("rateSync", "16"))));
+    EXPECT_TRUE(processor.comparePreset(presetDocument(value("rateSync", "18"))));
 }
 
 TEST_F(State, ActivePresetNamingNoProgramFallsBackToProgramZeroChannelA)
