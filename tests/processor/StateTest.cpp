@@ -122,8 +122,9 @@ TEST_F(State, WholeStateRoundTripRestoresEverySlotQuantised)
             const auto& c = copy.values[(size_t)channel];
 
             EXPECT_EQ(c[kOnBypass], o[kOnBypass] > 0.0f ? 1.0f : 0.0f);
-            EXPECT_EQ(c[kPhaserType], std::ceil(2.0f * o[kPhaserType]) * 0.5f);
-            EXPECT_EQ(c[kRateSync], std::ceil(18.0f * o[kRateSync]) / 18.0f);
+            EXPECT_EQ(c[kPhaserType],
+                      (float)StompixZR7714AudioProcessor::modelNumberFor(o[kPhaserType]) * 0.5f);
+            EXPECT_EQ(c[kRateSync], (float)TempoDivision::stepFor(o[kRateSync]) / 18.0f);
 
             for (int k : {kRate, kDepth, kFeedback, kMix, kLevel})
                 EXPECT_NEAR(c[(size_t)k], o[(size_t)k], 0.000005f);
