@@ -78,6 +78,7 @@ static_assert(sizeof(VstPinProperties) == 128);
 static_assert(offsetof(VstPinProperties, flags) == 64);
 static_assert(offsetof(VstPinProperties, arrangementType) == 68);
 static_assert(offsetof(VstPinProperties, shortLabel) == 72);
+static_assert(offsetof(VstPinProperties, future) == 80);
 
 namespace PinFlags
 {

@@ -10,6 +10,7 @@
 #include <PluginIdentity.h>
 
 #include <cmath>
+#include <cstddef>
 #include <cstring>
 #include <limits>
 
@@ -255,7 +256,9 @@ bool StompixVstEffect::fillPin(std::int32_t index, bool isInput, VstPinPropertie
     const bool pairs = isInput ? processor.isInputChannelStereoPair(index)
                                : processor.isOutputChannelStereoPair(index);
 
-    std::memset(properties, 0, sizeof(*properties));
+    // Only the fields that carry something: the reserved bytes at the end are left alone, as
+    // some hosts hand over a record without them (88 bytes instead of 128).
+    std::memset(properties, 0, offsetof(VstPinProperties, future));
     HostText::write(properties->label, name, sizeof(properties->label));
     HostText::write(properties->shortLabel, name, sizeof(properties->shortLabel));
     properties->flags = PinFlags::isActive;

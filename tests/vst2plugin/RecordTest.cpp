@@ -2,6 +2,8 @@
 
 #include <Opcodes.h>
 
+#include <algorithm>
+#include <cstddef>
 #include <cstring>
 
 namespace
@@ -111,6 +113,8 @@ TEST_F(PluginTest, ResumeRequestsNoMidi)
 
 TEST_F(PluginTest, PinsArePairedStereo)
 {
+    constexpr unsigned char guard = 0x7f;
+
     for (const bool input : {true, false})
     {
         const auto opcode =
@@ -119,11 +123,19 @@ TEST_F(PluginTest, PinsArePairedStereo)
         for (const std::int32_t pin : {0, 1})
         {
             VstPinProperties properties;
-            std::memset(&properties, 0x7f, sizeof(properties));
+            std::memset(&properties, guard, sizeof(properties));
             ASSERT_EQ(plugin->dispatch(opcode, pin, 0, &properties), 1);
             EXPECT_STREQ(properties.label, pin == 0 ? "1" : "2");
             EXPECT_EQ(properties.flags, PinFlags::isActive | (pin == 0 ? PinFlags::isStereo : 0));
             EXPECT_EQ(properties.arrangementType, SpeakerTypes::arrangementStereo);
+            EXPECT_STREQ(properties.shortLabel, pin == 0 ? "1" : "2");
+
+            // Some hosts' records end after the short label, at byte 80 of the 128.
+            const auto* bytes = reinterpret_cast<const unsigned char*>(&properties);
+            EXPECT_TRUE(std::all_of(bytes + offsetof(VstPinProperties, future),
+                                    bytes + sizeof(properties),
+                                    [](unsigned char byte) { return byte == guard; }))
+                << "a byte after the short label was written";
         }
 
         VstPinProperties outside{};
