@@ -119,6 +119,12 @@ void VelmorFileBrowser::createBrowser(int browserFlags, const juce::String& titl
     for (auto* child : browser->getChildren())
         if (auto* label = dynamic_cast<juce::Label*>(child))
             label->setColour(juce::Label::textColourId, dialogTextColour);
+    // The name field selected its whole text whenever it gained the focus, so a click into it
+    // placed the caret only while it kept the focus. Under a window manager each click takes the
+    // window's focus away first, and every click selected everything: a click places the caret.
+    for (auto* child : browser->getChildren())
+        if (auto* nameField = dynamic_cast<juce::TextEditor*>(child))
+            nameField->setSelectAllWhenFocused(false);
 
     okButton = makeButton("OK", okImageType, {179, 336, 132, 51});
     cancelButton = makeButton("CANCEL", cancelImageType, {179, 386, 132, 51});

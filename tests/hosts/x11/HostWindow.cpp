@@ -69,6 +69,14 @@ bool HostWindow::showsChildOfSize(int childWidth, int childHeight) const
                        });
 }
 
+int HostWindow::viewableWindowsOnScreen() const
+{
+    if (display == nullptr)
+        return 0;
+    return XWindowTree::countViewable(
+        XWindowTree::describeChildren(asDisplay(display), DefaultRootWindow(asDisplay(display))));
+}
+
 bool HostWindow::isPainted() const
 {
     const auto all = pixels();
@@ -76,6 +84,16 @@ bool HostWindow::isPainted() const
            std::none_of(all.begin(), all.end(),
                         [](std::uint32_t pixel) { return pixel == background; }) &&
            std::set<std::uint32_t>(all.begin(), all.end()).size() > 64;
+}
+
+HostWindow::Point HostWindow::originOnScreen() const
+{
+    Point origin{0, 0};
+    Window child = None;
+    if (window != 0)
+        XTranslateCoordinates(asDisplay(display), window, DefaultRootWindow(asDisplay(display)), 0,
+                              0, &origin.x, &origin.y, &child);
+    return origin;
 }
 
 std::vector<std::uint32_t> HostWindow::pixels() const

@@ -16,6 +16,7 @@ public:
     HostWindow& operator=(const HostWindow&) = delete;
 
     bool isOpen() const { return window != 0; }
+    int getWidth() const { return width; }
 
     // What the host hands the plug-in as its editor's parent: the window's X11 id as a pointer
     // (VST2 opcode 14, the native view of an AAX view container).
@@ -33,9 +34,21 @@ public:
     // Whether a viewable child of that size is inside: an editor on show.
     bool showsChildOfSize(int childWidth, int childHeight) const;
 
+    // How many windows are on show on the screen, this one's frame and a pop-up menu included.
+    int viewableWindowsOnScreen() const;
+
     // Every pixel covered, none of the background left, in more than 64 colours: an editor's
     // artwork has painted the window.
     bool isPainted() const;
+
+    // Where the window's top left corner is on the screen: a window manager puts it into a frame
+    // wherever it likes.
+    struct Point
+    {
+        int x;
+        int y;
+    };
+    Point originOnScreen() const;
 
     // The window's pixels as 0xRRGGBB, row by row.
     std::vector<std::uint32_t> pixels() const;
