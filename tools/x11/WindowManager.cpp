@@ -100,6 +100,16 @@ WindowManager::WindowManager()
     XCloseDisplay(display);
 }
 
+bool WindowManager::runsOnDisplay()
+{
+    Display* display = XOpenDisplay(nullptr);
+    if (display == nullptr)
+        return false;
+    const bool announced = hasAnnouncedItself(display);
+    XCloseDisplay(display);
+    return announced;
+}
+
 WindowManager::~WindowManager()
 {
     if (process <= 0)

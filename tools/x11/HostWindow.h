@@ -10,6 +10,8 @@ class HostWindow
 public:
     // At (left, 0) on the screen: windows that overlap hide each other's pixels.
     explicit HostWindow(int width, int height, int left = 0);
+    // A top-level window of the program's own (a framework's), looked at but not destroyed.
+    explicit HostWindow(unsigned long existingWindow);
     ~HostWindow();
 
     HostWindow(const HostWindow&) = delete;
@@ -58,6 +60,7 @@ public:
 private:
     void* display = nullptr;
     unsigned long window = 0;
+    bool owned = true;
     int width;
     int height;
 };

@@ -16,6 +16,8 @@ public:
     WindowManager& operator=(const WindowManager&) = delete;
 
     bool isRunning() const { return problem.empty(); }
+    // Whether a window manager, this one or another, has announced itself on the display.
+    static bool runsOnDisplay();
     // Why it is not running: no openbox, or it never announced itself.
     const std::string& failure() const { return problem; }
 

@@ -1,5 +1,6 @@
 #include "HostWindow.h"
 
+#include "XErrorTrap.h"
 #include "XWindowTree.h"
 
 #include <X11/Xlib.h>
@@ -33,11 +34,28 @@ HostWindow::HostWindow(int windowWidth, int windowHeight, int left)
     XSync(connection, False);
 }
 
+HostWindow::HostWindow(unsigned long existingWindow) : owned(false), width(0), height(0)
+{
+    Display* connection = XOpenDisplay(nullptr);
+    if (connection == nullptr)
+        return;
+    display = connection;
+
+    XWindowAttributes attributes{};
+    XErrorTrap trap(connection);
+    if (XGetWindowAttributes(connection, existingWindow, &attributes) != 0 && trap.sync())
+    {
+        window = existingWindow;
+        width = attributes.width;
+        height = attributes.height;
+    }
+}
+
 HostWindow::~HostWindow()
 {
     if (display == nullptr)
         return;
-    if (window != 0)
+    if (window != 0 && owned)
         XDestroyWindow(asDisplay(display), window);
     XCloseDisplay(asDisplay(display));
 }
