@@ -14,6 +14,10 @@ constexpr int logoX = 8, logoY = 400, logoWidth = 100, logoHeight = 40;
 constexpr int buttonWidth = 132, buttonHeight = 51;
 } // namespace
 
+// The framework browser's "file:" field and SAVE.
+const EditorNaming::Area EditorNaming::fileField{52, 307, 240, 22};
+const EditorNaming::Area EditorNaming::saveButton{179, 336, buttonWidth, buttonHeight};
+
 EditorNaming::EditorNaming(const HostWindow& hostWindow, bool underWindowManager, Idle hostIdle)
     : window(hostWindow), windowManager(underWindowManager), idle(std::move(hostIdle))
 {
@@ -119,12 +123,9 @@ void EditorNaming::openSaveAsBrowser()
 
 void EditorNaming::typeIntoSaveAsBrowser(const std::string& firstPart, const std::string& rest)
 {
-    // The framework browser's "file:" field and SAVE.
-    const Area field{52, 307, 240, 22};
-    const Area save{179, 336, buttonWidth, buttonHeight};
-    clickIntoField(field, field.x + field.width / 2);
-    typeUntilLit(firstPart, save);
-    clickIntoField(field, field.x + field.width - 10);
+    clickIntoField(fileField, fileField.x + fileField.width / 2);
+    typeUntilLit(firstPart, saveButton);
+    clickIntoField(fileField, fileField.x + fileField.width - 10);
     input.type(rest);
     input.press("Return");
 }
@@ -134,10 +135,10 @@ void EditorNaming::typeIntoNewFolderPrompt(const std::string& name)
     const Area newFolder{16, 336, buttonWidth, buttonHeight};
     const Area field{23, 229, 280, 24};
     const Area ok{16, 307, buttonWidth, buttonHeight};
-    const auto before = window.pixels();
+    // A user about to name the preset who makes a folder for it first.
+    clickIntoField(fileField, fileField.x + fileField.width / 2);
     clickAt(newFolder.x + newFolder.width / 2, newFolder.y + newFolder.height / 2);
-    // The prompt's dark background covers the browser's white list.
-    wait([&] { return changed(before, {30, 150, 260, 40}); }, "the new-folder prompt");
+    wait([&] { return showsFocus(field); }, "the new-folder prompt with the focus in its field");
     clickIntoField(field, field.x + field.width / 2);
     typeUntilLit(name, ok);
     input.press("Return");

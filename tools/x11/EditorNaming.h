@@ -10,8 +10,8 @@
 
 // A user naming a preset and a folder in the plug-in's editor inside a host window, with real
 // mouse and key events: FILE, "Save Preset As...", a click into the "file:" field, a name typed,
-// Return; or, in the save-as browser, New Folder, a click into the prompt's field, a name typed,
-// Return. Before each gesture it waits, giving the host's idle calls, until the editor shows what
+// Return; or, in the save-as browser, a click into "file:", New Folder, a click into the prompt's
+// field, a name typed, Return. Before each gesture it waits, giving the host's idle calls, until the editor shows what
 // the last one did, as a user looks before going on. A wait that runs out is noted and the
 // gestures go on, so that what the user ends up with is what a test checks.
 class EditorNaming
@@ -29,7 +29,8 @@ public:
     // click into the field, right of the text, which places the caret there, and the rest of
     // the name; Return.
     void typeIntoSaveAsBrowser(const std::string& firstPart, const std::string& rest);
-    // In the open save-as browser: New Folder, a click into the prompt's field, the name, Return.
+    // In the open save-as browser: a click into "file:", New Folder, a click into the prompt's
+    // field, the name, Return.
     void typeIntoNewFolderPrompt(const std::string& name);
 
     // Idle calls about a hundred a second until the condition holds or the time runs out.
@@ -43,6 +44,8 @@ private:
     {
         int x, y, width, height;
     };
+    static const Area fileField;
+    static const Area saveButton;
 
     void clickAt(int x, int y);
     void clickIntoField(const Area& field, int x);
