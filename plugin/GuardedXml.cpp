@@ -1,5 +1,6 @@
 #include "GuardedXml.h"
 
+#include "PresetFiles.h"
 #include "Utf8.h"
 
 #include <cstring>
@@ -325,9 +326,11 @@ std::unique_ptr<juce::XmlElement> parse(const juce::String& text)
 
 std::unique_ptr<juce::XmlElement> parse(const juce::File& file)
 {
-    if (!file.existsAsFile() || file.getSize() > maxFileSize)
+    juce::MemoryBlock contents;
+    if (!PresetFiles::readRegularFile(file, maxFileSize, contents))
         return {};
 
-    return parse(file.loadFileAsString());
+    // Decoded as the framework's loadFileAsString decodes a file (byte-order marks included).
+    return parse(juce::String::createStringFromData(contents.getData(), (int)contents.getSize()));
 }
 } // namespace GuardedXml

@@ -23,6 +23,7 @@ bool isAcceptable(const juce::String& text, int depth = maxDepth);
 // is first made valid UTF-8 (see Utf8::toValidText).
 std::unique_ptr<juce::XmlElement> parse(const juce::String& text);
 
-// A preset file read as UTF-8 text and parsed as above; nullptr when missing, too large or bad.
+// A preset file read as UTF-8 text and parsed as above; nullptr when missing, too large or bad,
+// and for anything but a regular file (see PresetFiles::readRegularFile), which is not read.
 std::unique_ptr<juce::XmlElement> parse(const juce::File& file);
 } // namespace GuardedXml

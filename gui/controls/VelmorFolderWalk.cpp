@@ -1,5 +1,7 @@
 #include "VelmorFolderWalk.h"
 
+#include "PresetFiles.h"
+
 #include <filesystem>
 #include <system_error>
 
@@ -31,6 +33,7 @@ juce::Array<juce::File> VelmorFolderWalk::filesIn(const juce::File& folder,
 {
     const juce::WildcardFileFilter filter(pattern, {}, {});
     auto files = folder.findChildFiles(juce::File::findFiles, false, "*");
-    files.removeIf([&filter](const juce::File& file) { return !filter.isFileSuitable(file); });
+    files.removeIf([&filter](const juce::File& file)
+                   { return !filter.isFileSuitable(file) || !PresetFiles::isRegularFile(file); });
     return files;
 }

@@ -19,8 +19,9 @@ public:
     // lists them.
     static juce::Array<juce::File> subFoldersOf(const juce::File& folder);
 
-    // The files directly in folder (hidden ones included) that match the wildcard pattern, in the
-    // order the file system lists them. Matching ignores case, as the file browsers' filter does.
+    // The regular files (links followed) directly in folder, hidden ones included, that match the
+    // wildcard pattern, in the order the file system lists them: no pipe, device or socket.
+    // Matching ignores case, as the file browsers' filter does.
     static juce::Array<juce::File> filesIn(const juce::File& folder, const juce::String& pattern);
 
 private:

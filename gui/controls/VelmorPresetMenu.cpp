@@ -1,6 +1,7 @@
 #include "VelmorPresetMenu.h"
 
 #include "GuardedXml.h"
+#include "PresetFiles.h"
 #include "StompixZR7714AudioProcessor.h"
 #include "VelmorFolderPaths.h"
 
@@ -156,10 +157,12 @@ juce::Result VelmorPresetMenu::writePreset(StompixZR7714AudioProcessor* processo
     juce::XmlElement::TextFormat format;
     format.customEncoding = "UTF-8";
     format.lineWrapLength = 60;
+    juce::MemoryOutputStream document;
+    processor->writePreset(true).writeTo(document, format);
 
-    // writeTo goes through a temporary file beside the target: a failed write leaves an existing
-    // preset as it was and no empty file behind.
-    if (!processor->writePreset(true).writeTo(file, format))
+    // Through a temporary file beside the target, which replaces it only when every byte is in: a
+    // failed or short write leaves an existing preset as it was and no file behind.
+    if (!PresetFiles::replaceWhole(file, document.getData(), document.getDataSize()))
         return saveFailure("The file could not be written.");
 
     setSelectedFilePath(velmor::relativePathBelow(getDirectory(), file));

@@ -3,6 +3,7 @@
 #include "DialogImages.h"
 #include "EmbeddedImage.h"
 #include "VelmorDialogSupport.h"
+#include "VelmorMessageLabel.h"
 
 #include <StompixDialogBoxBinImg.h>
 
@@ -12,6 +13,10 @@ const juce::Rectangle<int> twoButtonOk{16, 307, 132, 51};
 const juce::Rectangle<int> twoButtonCancel{179, 307, 132, 51};
 const juce::Rectangle<int> oneButtonOk{97, 307, 132, 51};
 constexpr int iconTop = 12;
+// The message keeps clear of the icon's symbol, which ends 156 pixels below the icon's top,
+// and of the buttons' row below it.
+constexpr int textTop = iconTop + 156;
+constexpr int textBottom = 307 - 4;
 } // namespace
 
 VelmorAlertComponent::VelmorAlertComponent(const juce::String& name, int iconKind, int okImageKind,
@@ -26,7 +31,7 @@ VelmorAlertComponent::VelmorAlertComponent(const juce::String& name, int iconKin
     setSize(backgroundImage.getWidth(), backgroundImage.getHeight());
     iconImage = DialogImages::loadIconImage(iconType);
 
-    titleLabel = std::make_unique<juce::Label>("titleText_", juce::String());
+    titleLabel = std::make_unique<VelmorMessageLabel>("titleText_", juce::String());
     addAndMakeVisible(*titleLabel);
     titleLabel->setJustificationType(juce::Justification::centred);
     titleLabel->setColour(juce::Label::textColourId, juce::Colour(211, 211, 211));
@@ -75,6 +80,9 @@ void VelmorAlertComponent::show(int numberOfButtons, int iconKind)
     }
 
     titleLabel->setBoundsRelative(0.1f, 0.3f, 0.8f, 0.4f);
+    const auto textArea = titleLabel->getBounds();
+    titleLabel->setBorderSize({juce::jmax(0, textTop - textArea.getY()), 5,
+                               juce::jmax(0, textArea.getBottom() - textBottom), 5});
     if (numberOfButtons == 2)
     {
         okButton->setBounds(twoButtonOk);

@@ -2,6 +2,7 @@
 
 #include "DialogImages.h"
 #include "EmbeddedImage.h"
+#include "PresetFiles.h"
 #include "Velmor2StateKickButton.h"
 #include "VelmorFolderPaths.h"
 #include "VelmorNewFolderComponent.h"
@@ -31,6 +32,19 @@ juce::Image titleImageFor(int kind)
 }
 
 const juce::Colour dialogTextColour{211, 211, 211};
+
+// The pattern's files, as far as they are regular files once links are followed: a pipe or a
+// device in the folder is no file to open or to write over.
+class RegularFileFilter final : public juce::WildcardFileFilter
+{
+public:
+    using juce::WildcardFileFilter::WildcardFileFilter;
+
+    bool isFileSuitable(const juce::File& file) const override
+    {
+        return juce::WildcardFileFilter::isFileSuitable(file) && PresetFiles::isRegularFile(file);
+    }
+};
 } // namespace
 
 VelmorFileBrowser::VelmorFileBrowser(const juce::String& name, const juce::String& title,
@@ -93,7 +107,7 @@ void VelmorFileBrowser::createBrowser(int browserFlags, const juce::String& titl
 
     newFolderPrompt.reset();
     browser.reset();
-    fileFilter = std::make_unique<juce::WildcardFileFilter>(
+    fileFilter = std::make_unique<RegularFileFilter>(
         (browserFlags & Flags::canSelectFiles) != 0 ? pattern : juce::String(),
         (browserFlags & Flags::canSelectDirectories) != 0 ? juce::String("*") : juce::String(),
         juce::String());
@@ -117,14 +131,22 @@ void VelmorFileBrowser::createBrowser(int browserFlags, const juce::String& titl
     // Its caption before the name field ("file:") is a label of its own, which takes its colour
     // from the look rather than from the browser: it is given the dialog's text colour itself.
     for (auto* child : browser->getChildren())
+    {
         if (auto* label = dynamic_cast<juce::Label*>(child))
             label->setColour(juce::Label::textColourId, dialogTextColour);
-    // The name field selected its whole text whenever it gained the focus, so a click into it
-    // placed the caret only while it kept the focus. Under a window manager each click takes the
-    // window's focus away first, and every click selected everything: a click places the caret.
-    for (auto* child : browser->getChildren())
-        if (auto* nameField = dynamic_cast<juce::TextEditor*>(child))
-            nameField->setSelectAllWhenFocused(false);
+        // A path too long for its box shows its end: the start is the same for every folder.
+        if (auto* pathBox = dynamic_cast<juce::ComboBox*>(child))
+            pathBox->setLookAndFeel(&pathBoxLook);
+    }
+    // Typing goes to the name field whenever the dialog takes the keyboard focus: when it comes
+    // up, and when a message, question or prompt over it closes. A click into it places the
+    // caret: a window manager takes the window's focus away before each click, so selecting the
+    // whole text on every focus gain made every click select everything.
+    if (auto* nameField = findNameField())
+    {
+        nameField->setExplicitFocusOrder(1);
+        nameField->setSelectAllWhenFocused(false);
+    }
 
     okButton = makeButton("OK", okImageType, {179, 336, 132, 51});
     cancelButton = makeButton("CANCEL", cancelImageType, {179, 386, 132, 51});
@@ -193,15 +215,23 @@ void VelmorFileBrowser::timerCallback()
         velmor::setButtonActive(*okButton, selectedFileIsValid());
 }
 
+juce::TextEditor* VelmorFileBrowser::findNameField() const
+{
+    if (browser != nullptr)
+        for (auto* child : browser->getChildren())
+            if (auto* nameField = dynamic_cast<juce::TextEditor*>(child);
+                nameField != nullptr && !nameField->isReadOnly())
+                return nameField;
+    return nullptr;
+}
+
 juce::File VelmorFileBrowser::getSelectedFile() const
 {
     if (browser == nullptr)
         return {};
 
-    for (auto* child : browser->getChildren())
-        if (auto* nameField = dynamic_cast<juce::TextEditor*>(child);
-            nameField != nullptr && !nameField->isReadOnly())
-            return velmor::fileNamedBy(browser->getRoot(), nameField->getText());
+    if (const auto* nameField = findNameField())
+        return velmor::fileNamedBy(browser->getRoot(), nameField->getText().trim());
 
     return browser->getSelectedFile(0);
 }

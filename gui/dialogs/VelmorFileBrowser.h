@@ -1,6 +1,7 @@
 #pragma once
 
 #include "VelmorDialogSupport.h"
+#include "VelmorPathBoxLook.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -45,7 +46,8 @@ public:
 protected:
     juce::FileBrowserComponent* getBrowser() const noexcept { return browser.get(); }
     // The browser's selection: with a name field, the file it names from the shown folder, its
-    // names taken literally (the framework's own answer reads a leading "~" as a home folder).
+    // names taken literally (the framework's own answer reads a leading "~" as a home folder) and
+    // spaces at its ends dropped (a name of nothing but spaces names the shown folder).
     juce::File getSelectedFile() const;
     // The framework's rule for a usable selection, applied to getSelectedFile.
     bool selectedFileIsValid() const;
@@ -62,6 +64,8 @@ private:
 
     std::unique_ptr<Velmor2StateKickButton> makeButton(const juce::String& name, int imageType,
                                                        juce::Rectangle<int> bounds);
+    // The framework browser's name field, when it has one that takes typing.
+    juce::TextEditor* findNameField() const;
 
     juce::String pattern;
     juce::File rootFolder;
@@ -78,7 +82,9 @@ private:
     std::unique_ptr<Velmor2StateKickButton> okButton;
     std::unique_ptr<Velmor2StateKickButton> cancelButton;
     std::unique_ptr<Velmor2StateKickButton> newFolderButton;
-    // The browser refers to the filter, and the prompt to the browser: each goes first.
+    // The browser refers to the look and the filter, and the prompt to the browser: each goes
+    // first.
+    VelmorPathBoxLook pathBoxLook;
     std::unique_ptr<juce::WildcardFileFilter> fileFilter;
     std::unique_ptr<juce::FileBrowserComponent> browser;
     std::unique_ptr<VelmorNewFolderComponent> newFolderPrompt;

@@ -78,7 +78,7 @@ void VelmorNewFolderComponent::hide()
 
 void VelmorNewFolderComponent::timerCallback()
 {
-    velmor::setButtonActive(*okButton, nameEditor->getText().isNotEmpty());
+    velmor::setButtonActive(*okButton, nameEditor->getText().trim().isNotEmpty());
 }
 
 void VelmorNewFolderComponent::buttonClicked(juce::Button* button)
@@ -97,7 +97,8 @@ void VelmorNewFolderComponent::showProblem(const juce::String& text)
 
 void VelmorNewFolderComponent::createFolder()
 {
-    const auto name = juce::File::createLegalFileName(nameEditor->getText());
+    // Spaces at the ends of the name are dropped, also where removed characters leave them.
+    const auto name = juce::File::createLegalFileName(nameEditor->getText()).trim();
     if (name.isEmpty() || browser == nullptr)
         return;
 

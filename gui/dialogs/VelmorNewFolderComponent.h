@@ -23,7 +23,7 @@ public:
 
     void paint(juce::Graphics&) override;
     void buttonClicked(juce::Button*) override;
-    // Every 200 ms while shown: OK is usable only while the name field holds something.
+    // Every 200 ms while shown: OK is usable only while the name field holds more than spaces.
     void timerCallback() override;
     virtual void needChangeParentModal(bool shouldChangeParentModal);
     virtual void show();

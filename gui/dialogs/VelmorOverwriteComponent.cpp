@@ -19,6 +19,23 @@ VelmorOverwriteComponent::~VelmorOverwriteComponent()
     presetMenu = nullptr;
 }
 
+void VelmorOverwriteComponent::show(int numberOfButtons, int iconKind)
+{
+    if (processor != nullptr)
+    {
+        askedProgram = processor->getCurrentProgram();
+        askedChannel = processor->getCurrentProgramSlot().activeChannelIndex();
+    }
+    VelmorAlertComponent::show(numberOfButtons, iconKind);
+}
+
+bool VelmorOverwriteComponent::isStillAsked() const
+{
+    return processor == nullptr ||
+           (processor->getCurrentProgram() == askedProgram &&
+            processor->getCurrentProgramSlot().activeChannelIndex() == askedChannel);
+}
+
 bool VelmorOverwriteComponent::overwriteTarget()
 {
     if (presetMenu == nullptr || processor == nullptr)
@@ -37,7 +54,9 @@ bool VelmorOverwriteComponent::overwriteTarget()
 
 void VelmorOverwriteComponent::okButtonClicked()
 {
-    if (overwriteTarget())
+    if (!isStillAsked())
+        cancelButtonClicked();
+    else if (overwriteTarget())
         hide();
 }
 

@@ -16,6 +16,8 @@ public:
                              VelmorPresetMenu* presetMenu);
     ~VelmorOverwriteComponent() override;
 
+    // The question belongs to the program and channel current when it comes up.
+    void show(int numberOfButtons, int iconKind) override;
     void okButtonClicked() override;
     void cancelButtonClicked() override;
 
@@ -23,6 +25,11 @@ public:
     juce::File targetFile;
 
 protected:
+    // False once a host has changed the program (or a state restore the channel) since the
+    // question came up: OK then writes nothing and answers as cancel does, so that no other
+    // program's settings go into the file asked about.
+    bool isStillAsked() const;
+
     // Writes over targetFile; false when the write failed, in which case the user has been told
     // why and the question stays up.
     bool overwriteTarget();
@@ -30,6 +37,8 @@ protected:
 private:
     StompixZR7714AudioProcessor* processor;
     VelmorPresetMenu* presetMenu;
+    int askedProgram = -1;
+    int askedChannel = -1;
     std::unique_ptr<VelmorAlertComponent> failureBox;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(VelmorOverwriteComponent)

@@ -4,6 +4,13 @@
 
 void VelmorOverwriteComponent2::okButtonClicked()
 {
+    // Back to the browser, as cancel goes: the name may be saved again for the program now
+    // current, after its own question.
+    if (!isStillAsked())
+    {
+        cancelButtonClicked();
+        return;
+    }
     if (!overwriteTarget())
         return;
 

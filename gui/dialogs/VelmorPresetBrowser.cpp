@@ -9,7 +9,17 @@
 namespace
 {
 const juce::String presetExtension{".vzrp"};
+
+// The preset's name is its file name without the extension; a blank one would show as an empty
+// label and an empty menu entry.
+bool namesAPreset(const juce::File& file)
+{
+    auto name = file.getFileName();
+    if (name.endsWith(presetExtension))
+        name = name.dropLastCharacters(presetExtension.length());
+    return name.trim().isNotEmpty();
 }
+} // namespace
 
 VelmorPresetBrowser::VelmorPresetBrowser(const juce::String& name, const juce::String& title,
                                          const juce::File& presetFolder,
@@ -43,8 +53,10 @@ void VelmorPresetBrowser::timerCallback()
 
     // Inside means the preset folder itself or anything below it, never a sibling folder whose
     // name merely begins with the preset folder's name.
-    const bool inside = velmor::isFolderOrInside(getRootFolder(), getSelectedFile());
-    velmor::setButtonActive(*getOkButton(), inside && selectedFileIsValid());
+    const auto selected = getSelectedFile();
+    const bool inside = velmor::isFolderOrInside(getRootFolder(), selected);
+    velmor::setButtonActive(*getOkButton(),
+                            inside && selectedFileIsValid() && namesAPreset(selected));
     velmor::setButtonActive(*getNewFolderButton(), inside);
 }
 
@@ -72,7 +84,7 @@ void VelmorPresetBrowser::savePreset()
     // A name for a file below the preset folder, not the folder shown.
     auto path = getSelectedFile().getFullPathName();
     if (path.isEmpty() || !juce::File(path).isAChildOf(getRootFolder()) ||
-        juce::File(path) == fileBrowser->getRoot())
+        juce::File(path) == fileBrowser->getRoot() || !namesAPreset(juce::File(path)))
         return;
 
     if (!path.endsWith(presetExtension))

@@ -129,6 +129,114 @@ TEST_F(AlertOwner, DrawsTheIconCentredTwelvePixelsDown)
             << at.toString();
 }
 
+// Messages as the editor and the dialogs word them, with the long paths that a user's folders
+// give; the last one has no place to break and so must break inside its word.
+struct Message
+{
+    juce::String text;
+    bool breaksOnlyBetweenWords;
+};
+
+const Message messages[] = {
+    {"User manual on: \"/home/someone/Music/Audio Music Apps/Velmor/User Manuals/StompixZR7714 "
+     "Manual.pdf\" is not available.",
+     true},
+    {"User manual on: \"/home/christopher.alexander/Music/Audio Music Apps/Velmor/User "
+     "Manuals/StompixZR7714 Manual.pdf\" is not available.",
+     true},
+    {"User manual on: \"/tmp/stompix-zr7714-gui-home-kq3Tz9/Music/Audio Music Apps/Velmor/User "
+     "Manuals/StompixZR7714 Manual.pdf\" is not available.",
+     true},
+    {"\"Sub/Deeper Folder/A preset with a rather long name.vzrp\"\nwas made using a newer version "
+     "of Stompix ZR7714.",
+     true},
+    {"Are you sure you want to overwrite this preset?\n\n\"Live Sets/2024/Tour/Encore/"
+     "Phaser on the lead guitar for the last song.vzrp\"",
+     true},
+    {"Couldn't save the preset! The file could not be written.", true},
+    {"Couldn't save the preset! Presets can only be saved inside the preset folder.", true},
+    {"The folder name already exist! Try different name.", true},
+    {"Short", true},
+    {juce::String::repeatedString("W", 190), false},
+};
+
+bool isPathSeparator(juce::juce_wchar c)
+{
+    return c == '/' || c == '\\';
+}
+
+// Where the text may go: inside the label, below the icon's symbol (which ends 156 pixels below
+// the icon's top at 12) and above the buttons (at 307).
+constexpr float textTop = 12 + 156;
+constexpr float textBottom = 307;
+
+// Every character drawn, in order, in one font size (never squeezed), inside the box's free area,
+// each line below the one before and, unless the text has nowhere else to break, broken only
+// after a space or a path separator.
+TEST_F(AlertOwner, LaysAMessageOutInOneSizeBreakingBetweenWords)
+{
+    for (const auto& [message, breaksOnlyBetweenWords] : messages)
+    {
+        SCOPED_TRACE(message);
+        alert.setTitle(message);
+        alert.show(1, 1);
+        const auto drawn = guitest::drawnGlyphs(alert);
+        ASSERT_FALSE(drawn.empty());
+        const auto font = drawn.front().font;
+
+        std::vector<int> glyphs;
+        for (const auto& g : drawn)
+            glyphs.push_back(g.glyph);
+        ASSERT_EQ(glyphs, guitest::visibleGlyphsOf(font, message)) << "every character, in order";
+
+        // The position in the text of each visible character.
+        std::vector<int> positions;
+        for (int i = 0; i < message.length(); ++i)
+            if (!juce::CharacterFunctions::isWhitespace(message[i]))
+                positions.push_back(i);
+
+        const auto area = alert.titleLabel->getBounds().toFloat();
+        int otherSizes = 0, outside = 0, overlapping = 0;
+        juce::StringArray lines{juce::String()}, breaksInsideWords;
+        for (size_t i = 0; i < drawn.size(); ++i)
+        {
+            const auto& g = drawn[i];
+            const auto c = message[positions[i]];
+            if (g.font.getHeight() != font.getHeight() || g.font.getHorizontalScale() != 1.0f)
+                ++otherSizes;
+            const auto width = font.getStringWidthFloat(juce::String::charToString(c));
+            if (g.origin.x < area.getX() - 0.5f || g.origin.x + width > area.getRight() + 0.5f ||
+                g.origin.y - font.getAscent() < textTop - 0.5f ||
+                g.origin.y + font.getDescent() > textBottom + 0.5f)
+                ++outside;
+
+            if (i > 0 && g.origin.y != drawn[i - 1].origin.y)
+            {
+                if (g.origin.y - drawn[i - 1].origin.y < font.getHeight() - 0.01f)
+                    ++overlapping;
+                const auto around = message.substring(positions[i - 1], positions[i] + 1);
+                if (!around.containsAnyOf(" \n") && !isPathSeparator(around[0]))
+                    breaksInsideWords.add(around);
+                lines.add({});
+            }
+            else if (i > 0 && positions[i] > positions[i - 1] + 1)
+                lines.getReference(lines.size() - 1) << " ";
+            lines.getReference(lines.size() - 1) << juce::String::charToString(c);
+        }
+
+        SCOPED_TRACE("drawn as: " + lines.joinIntoString(" | "));
+        EXPECT_EQ(otherSizes, 0) << "glyphs in another size or squeezed";
+        EXPECT_EQ(outside, 0) << "glyphs outside the free area";
+        EXPECT_EQ(overlapping, 0) << "lines over one another";
+        if (breaksOnlyBetweenWords)
+        {
+            EXPECT_TRUE(breaksInsideWords.isEmpty())
+                << "lines break inside words at " << breaksInsideWords.joinIntoString(", ");
+        }
+        alert.hide();
+    }
+}
+
 TEST(AlertImages, FallBackToTheAsteriskAndTheOkButton)
 {
     EXPECT_TRUE(samePixels(DialogImages::loadIconImage(9), DialogImages::loadIconImage(1)));

@@ -20,6 +20,15 @@ private:
 juce::Component* childNamed(const juce::Component& parent, const juce::String& name);
 juce::Button& buttonNamed(const juce::Component& parent, const juce::String& name);
 
+// The first direct child of parent of that type, or nullptr.
+template <typename ChildType> ChildType* childOfType(const juce::Component& parent)
+{
+    for (auto* child : parent.getChildren())
+        if (auto* typed = dynamic_cast<ChildType*>(child))
+            return typed;
+    return nullptr;
+}
+
 // The framework file browser inside a dialog.
 juce::FileBrowserComponent& fileBrowserIn(const juce::Component& dialog);
 

@@ -7,6 +7,7 @@
 #include "MenuTreeSupport.h"
 #include "TemporaryHome.h"
 #include "VelmorOverwriteComponent.h"
+#include "VelmorPresetBrowser.h"
 #include "VelmorWebPages.h"
 
 #include <StompixDialogBoxBinImg.h>
@@ -140,6 +141,81 @@ TEST_F(EditorTest, SavePresetAsksBeforeWritingOverTheChannelsPreset)
     reader.readPreset(GuardedXml::parse(presetFolder.getChildFile("Sub/Lead.vzrp")), true);
     EXPECT_EQ(reader.getParameter(kDepth), 0.6f);
     EXPECT_FALSE(question.isVisible());
+}
+
+TEST_F(EditorTest, AnOverwriteQuestionWritesOnlyTheProgramItWasAskedFor)
+{
+    // Program 5 plays "Deep Jet" at depth 0.9; program 0 has the defaults (depth 0.5).
+    writePreset("Deep Jet.vzrp", 0.9f);
+    const auto deepJet = presetFolder.getChildFile("Deep Jet.vzrp");
+    const auto depthInDeepJet = [&deepJet]
+    {
+        StompixZR7714AudioProcessor reader;
+        reader.readPreset(GuardedXml::parse(deepJet), true);
+        return reader.getParameter(kDepth);
+    };
+    processor.setCurrentProgram(5);
+    slot().presetPath[0] = "Deep Jet.vzrp";
+    processor.setParameter(kDepth, 0.9f);
+    openEditor();
+    tick(3);
+    auto& browser = dynamic_cast<VelmorPresetBrowser&>(child("savePresetBrowser_"));
+    auto& browserQuestion = *childNamed(browser, "overwriteComponent_");
+
+    // The editor's "Save Preset" and the save-as browser's own question.
+    const std::function<juce::Component&()> askers[] = {
+        [&]() -> juce::Component&
+        {
+            editor->fileMenuResult(1);
+            return child("overwritePresetComponent_");
+        },
+        [&]() -> juce::Component&
+        {
+            editor->fileMenuResult(2);
+            fileBrowserIn(browser).setFileName("Deep Jet");
+            browser.timerCallback(); // the poll that enables OK
+            buttonNamed(browser, "OK").triggerClick();
+            dispatchPendingMessages();
+            return browserQuestion;
+        }};
+    for (const auto& ask : askers)
+    {
+        processor.setCurrentProgram(5);
+        processor.setParameter(kDepth, 0.7f);
+        tick();
+        auto& question = ask();
+        ASSERT_TRUE(isUpAndModal(question));
+
+        // The host changes the program while the question is up; the user answers OK.
+        processor.setCurrentProgram(0);
+        tick();
+        buttonNamed(question, "OK").triggerClick();
+        dispatchPendingMessages();
+
+        EXPECT_FALSE(question.isVisible()) << "answered as cancel is";
+        EXPECT_FLOAT_EQ(depthInDeepJet(), 0.9f) << "program 0 was written into the file";
+        EXPECT_EQ(processor.getProgramSlot(0).presetPath[0], "Init.vzrp");
+        EXPECT_EQ(processor.getProgramSlot(5).presetPath[0], "Deep Jet.vzrp");
+        if (&question == &browserQuestion)
+        {
+            EXPECT_TRUE(isUpAndModal(browser)) << "back to the browser";
+            buttonNamed(browser, "CANCEL").triggerClick();
+            dispatchPendingMessages();
+        }
+        EXPECT_FALSE(browser.isVisible());
+
+        // Asked again and answered on the program it was asked for, it writes.
+        processor.setCurrentProgram(5);
+        tick();
+        auto& again = ask();
+        buttonNamed(again, "OK").triggerClick();
+        dispatchPendingMessages();
+        EXPECT_FLOAT_EQ(depthInDeepJet(), 0.7f);
+        EXPECT_FALSE(again.isVisible() || browser.isVisible());
+
+        // Back to Deep Jet as it was for the next road.
+        writePreset("Deep Jet.vzrp", 0.9f);
+    }
 }
 
 TEST_F(EditorTest, SavePresetWithoutSuchAPresetOpensTheSaveAsBrowser)

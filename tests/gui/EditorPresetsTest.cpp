@@ -6,6 +6,7 @@
 #include "MenuTreeSupport.h"
 #include "VelmorPresetMenu.h"
 #include "VelmorWebPages.h"
+#include "WatchedPipe.h"
 
 #include <StompixDialogBoxBinImg.h>
 
@@ -121,4 +122,47 @@ TEST_F(EditorTest, SteppingThroughAnEmptyFolderKeepsTheSelection)
     EXPECT_EQ(slot().presetPath[0], "Init.vzrp");
     EXPECT_EQ(processor.getParameter(kDepth), 0.3f) << "nothing to read";
     EXPECT_FALSE(child("alert_").isVisible());
+}
+
+TEST_F(EditorTest, APipeOrADeviceInThePresetFolderNeitherBlocksNorEndsTheEditor)
+{
+    writePreset("Init.vzrp", 0.5f);
+    writePreset("Dark.vzrp", 0.2f);
+    const testsupport::WatchedPipe pipe(presetFolder.getChildFile("Pipe.vzrp"));
+    ASSERT_TRUE(pipe.exists());
+    ASSERT_TRUE(
+        juce::File("/dev/zero").createSymbolicLink(presetFolder.getChildFile("Zero.vzrp"), true));
+
+    // A host's state names the pipe: the timer selects it by path and compares it.
+    slot().presetPath[0] = "Pipe.vzrp";
+    openEditor();
+    tick(3);
+    EXPECT_EQ(pipe.readersLetGo(), 0) << "the pipe was opened to be read";
+    EXPECT_EQ(presetLabel().getText(), "Pipe*") << "not a preset of the tree";
+
+    // Stepping goes round the two presets.
+    for (const auto* button : {"presetIncButton_", "presetIncButton_", "presetIncButton_",
+                               "presetDecButton_", "presetDecButton_"})
+    {
+        click(button);
+        EXPECT_TRUE(slot().presetPath[0] == "Init.vzrp" || slot().presetPath[0] == "Dark.vzrp")
+            << slot().presetPath[0];
+    }
+
+    // Chosen from a menu shown before the entries became what they are now, then compared on the
+    // ticks after the load.
+    auto& menu = dynamic_cast<VelmorPresetMenu&>(presetLabel());
+    processor.setParameter(kDepth, 0.3f);
+    for (const juce::String name : {"Pipe", "Zero"})
+    {
+        SCOPED_TRACE(name);
+        VelmorOptionMenuTree::Listing listing;
+        listing.filePaths.add(presetFolder.getChildFile(name + ".vzrp").getFullPathName());
+        listing.fileNames.add(name);
+        menu.menuResult(1, listing);
+        tick(3);
+        EXPECT_EQ(slot().presetPath[0], name + ".vzrp");
+        EXPECT_EQ(processor.getParameter(kDepth), 0.3f) << "nothing read";
+        EXPECT_EQ(pipe.readersLetGo(), 0) << "the pipe was opened to be read";
+    }
 }

@@ -23,6 +23,24 @@ juce::MouseEvent mouseEvent(juce::Component& target, juce::Point<float> position
         juce::MouseInputSource::defaultTiltY, &target, &target, now, downPosition, now, 1, dragged);
 }
 
+// The software renderer, noting each glyph it is asked to draw.
+class GlyphRecorder final : public juce::LowLevelGraphicsSoftwareRenderer
+{
+public:
+    using juce::LowLevelGraphicsSoftwareRenderer::LowLevelGraphicsSoftwareRenderer;
+
+    void drawGlyph(int glyphNumber, const juce::AffineTransform& transform) override
+    {
+        const auto toImage = stack->transform.getTransformWith(transform);
+        glyphs.push_back(
+            {glyphNumber, getFont(),
+             juce::Point<float>(toImage.getTranslationX(), toImage.getTranslationY())});
+        juce::LowLevelGraphicsSoftwareRenderer::drawGlyph(glyphNumber, transform);
+    }
+
+    std::vector<DrawnGlyph> glyphs;
+};
+
 juce::Component* targetAt(juce::Component& root, juce::Point<int> at)
 {
     auto* target = root.getComponentAt(at);
@@ -54,6 +72,32 @@ juce::Image snapshot(juce::Component& component)
     juce::Graphics g(picture);
     component.paintEntireComponent(g, false);
     return picture;
+}
+
+std::vector<DrawnGlyph> drawnGlyphs(juce::Component& component)
+{
+    juce::Image picture(juce::Image::ARGB, juce::jmax(1, component.getWidth()),
+                        juce::jmax(1, component.getHeight()), true);
+    GlyphRecorder recorder(picture);
+    juce::Graphics g(recorder);
+    component.paintEntireComponent(g, false);
+    return recorder.glyphs;
+}
+
+std::vector<int> visibleGlyphsOf(const juce::Font& font, const juce::String& text)
+{
+    std::vector<int> visible;
+    for (auto p = text.getCharPointer(); !p.isEmpty();)
+    {
+        const auto c = p.getAndAdvance();
+        if (juce::CharacterFunctions::isWhitespace(c))
+            continue;
+        juce::Array<int> glyphs;
+        juce::Array<float> offsets;
+        font.getGlyphPositions(juce::String::charToString(c), glyphs, offsets);
+        visible.insert(visible.end(), glyphs.begin(), glyphs.end());
+    }
+    return visible;
 }
 
 int frameShown(juce::Component& component, juce::Point<int> at)

@@ -2,6 +2,8 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
+#include <vector>
+
 // Headless GUI testing: components are painted into images and driven through their mouse
 // handlers and the message queue; no window or display is needed.
 namespace guitest
@@ -12,6 +14,23 @@ juce::Image codedStrip(int width, int frameHeight, int frames);
 
 // Paints the component (and its children) into a transparent image of its size.
 juce::Image snapshot(juce::Component& component);
+
+// A glyph that painting drew: its number in its font, the font, and where its baseline starts,
+// in the painted component's coordinates.
+struct DrawnGlyph
+{
+    int glyph;
+    juce::Font font;
+    juce::Point<float> origin;
+};
+
+// Paints the component (and its children) as snapshot does and returns the glyphs drawn, in the
+// order in which they were drawn.
+std::vector<DrawnGlyph> drawnGlyphs(juce::Component& component);
+
+// The numbers of the glyphs that the font draws for the text's visible characters (white space
+// draws none).
+std::vector<int> visibleGlyphsOf(const juce::Font& font, const juce::String& text);
 
 // The frame of a coded strip that the component shows at a point, or -1 where it drew nothing.
 int frameShown(juce::Component& component, juce::Point<int> at);

@@ -1,8 +1,10 @@
 #include "VelmorFileBrowser.h"
 #include "DialogTestSupport.h"
+#include "GuiTestSupport.h"
 #include "MenuTreeSupport.h"
 #include "TemporaryHome.h"
 #include "VelmorNewFolderComponent.h"
+#include "WatchedPipe.h"
 
 #include <gtest/gtest.h>
 
@@ -94,6 +96,25 @@ TEST_F(FileBrowserDialog, ABlankPatternListsEveryFile)
     auto& presets = makeDialog(1);
     EXPECT_FALSE(fileBrowserIn(presets).isFileSuitable(root.getChildFile("notes.txt")));
     EXPECT_TRUE(fileBrowserIn(presets).isFileSuitable(root.getChildFile("a.vzrp")));
+}
+
+TEST_F(FileBrowserDialog, ListsOnlyRegularFilesAndFolders)
+{
+    const testsupport::WatchedPipe pipe(root.getChildFile("Pipe.vzrp"));
+    ASSERT_TRUE(pipe.exists());
+    ASSERT_TRUE(juce::File("/dev/zero").createSymbolicLink(root.getChildFile("Zero.vzrp"), true));
+    ASSERT_TRUE(
+        root.getChildFile("a.vzrp").createSymbolicLink(root.getChildFile("Link.vzrp"), true));
+
+    for (const int mode : {1, 5})
+    {
+        SCOPED_TRACE(mode);
+        const auto& browser = fileBrowserIn(makeDialog(mode));
+        for (const auto& [name, listed] : std::vector<std::pair<const char*, bool>>{
+                 {"a.vzrp", true}, {"Link.vzrp", true}, {"Pipe.vzrp", false}, {"Zero.vzrp", false}})
+            EXPECT_EQ(browser.isFileSuitable(root.getChildFile(name)), listed) << name;
+    }
+    EXPECT_EQ(pipe.readersLetGo(), 0);
 }
 
 TEST_F(FileBrowserDialog, ShowsModallyWithAnEmptyNameAndPollsOkWhileUp)
@@ -208,6 +229,52 @@ TEST_F(FileBrowserDialog, ADoubleClickedFileActsAsOkOnlyWhileOkIsEnabled)
     dialog.hide();
 }
 
+// The path box shows the folder the browser shows: a path that fits whole, a longer one with its
+// end (the shown folder's whole name after its parent's separator) inside the box, so that two
+// folders never look the same.
+TEST_F(FileBrowserDialog, ThePathBoxShowsTheEndOfALongPath)
+{
+    const auto deeper = root.getChildFile("Sub/Deeper Folder");
+    ASSERT_TRUE(deeper.createDirectory());
+    auto& dialog = makeDialog(5);
+    dialog.show();
+    auto& browser = fileBrowserIn(dialog);
+    auto* pathBox = childOfType<juce::ComboBox>(browser);
+    ASSERT_NE(pathBox, nullptr);
+    auto* pathText = childOfType<juce::Label>(*pathBox);
+    ASSERT_NE(pathText, nullptr);
+
+    for (const auto& shown : {juce::File("/tmp"), root, root.getChildFile("Sub"), deeper})
+    {
+        SCOPED_TRACE(shown.getFullPathName());
+        browser.setRoot(shown);
+        const auto drawn = guitest::drawnGlyphs(*pathBox);
+        ASSERT_FALSE(drawn.empty());
+        const auto font = drawn.front().font;
+        std::vector<int> glyphs;
+        for (const auto& g : drawn)
+        {
+            glyphs.push_back(g.glyph);
+            EXPECT_GE(g.origin.x, (float)pathText->getX() - 0.5f);
+        }
+
+        const auto path = shown.getFullPathName();
+        const auto room = pathText->getBorderSize().subtractedFrom(pathText->getLocalBounds());
+        if (font.getStringWidthFloat(path) <= (float)room.getWidth())
+        {
+            EXPECT_EQ(glyphs, guitest::visibleGlyphsOf(font, path));
+            continue;
+        }
+        const auto end = guitest::visibleGlyphsOf(font, "/" + shown.getFileName());
+        ASSERT_GE(glyphs.size(), end.size());
+        EXPECT_TRUE(std::equal(end.rbegin(), end.rend(), glyphs.rbegin()))
+            << "the path box ends with something else than \"/" << shown.getFileName() << "\"";
+        const auto lastWidth = font.getStringWidthFloat(shown.getFileName().getLastCharacters(1));
+        EXPECT_LE(drawn.back().origin.x + lastWidth, (float)pathText->getRight() + 0.5f);
+    }
+    dialog.hide();
+}
+
 namespace
 {
 class NewFolderPrompt : public FileBrowserDialog
@@ -287,7 +354,9 @@ TEST_F(NewFolderPrompt, RefusesNamesThatExistOrAreEmptyAfterCleaning)
              {".", "The folder name already exist! Try different name."},
              {"..", "The folder name already exist! Try different name."},
              {"?*|", ""},
-             {"", ""}})
+             {"", ""},
+             {"   ", ""},
+             {" : ", ""}})
     {
         SCOPED_TRACE(name);
         openPromptAndType(name);
@@ -297,6 +366,10 @@ TEST_F(NewFolderPrompt, RefusesNamesThatExistOrAreEmptyAfterCleaning)
         EXPECT_EQ(root.findChildFiles(juce::File::findFilesAndDirectories, true).size(), before);
         EXPECT_TRUE(prompt->isVisible());
         EXPECT_EQ(editor->getText(), name) << "the name is kept";
+        if (name.trim().isEmpty())
+        {
+            EXPECT_TRUE(isDimmed(buttonNamed(*prompt, "OK")));
+        }
         EXPECT_EQ(alert->isVisible(), message.isNotEmpty());
         if (message.isNotEmpty())
         {
@@ -314,8 +387,11 @@ TEST_F(NewFolderPrompt, CreatesTheFolderInTheShownFolderAndCloses)
 {
     const auto workingFolder = juce::File::getCurrentWorkingDirectory();
     fileBrowserIn(*dialog).setRoot(root.getChildFile("Sub"));
-    for (const auto& [typed, created] : std::vector<std::pair<juce::String, juce::String>>{
-             {"Fresh", "Sub/Fresh"}, {"a/b", "Sub/ab"}, {"~nobody-here", "Sub/~nobody-here"}})
+    for (const auto& [typed, created] :
+         std::vector<std::pair<juce::String, juce::String>>{{"Fresh", "Sub/Fresh"},
+                                                            {"a/b", "Sub/ab"},
+                                                            {"~nobody-here", "Sub/~nobody-here"},
+                                                            {"  Spaced Out  ", "Sub/Spaced Out"}})
     {
         SCOPED_TRACE(typed);
         openPromptAndType(typed);

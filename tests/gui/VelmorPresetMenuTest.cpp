@@ -4,6 +4,7 @@
 #include "MenuTreeSupport.h"
 #include "StompixZR7714AudioProcessor.h"
 #include "TemporaryHome.h"
+#include "WatchedPipe.h"
 
 #include <gtest/gtest.h>
 
@@ -175,6 +176,49 @@ TEST_F(PresetMenu, ALeadingTildeIsPartOfAPresetsName)
         EXPECT_EQ(menu.getSelectedFileIndex(), idOf(file));
     }
     EXPECT_FALSE(home.getChildFile("Plain.vzrp").exists());
+}
+
+TEST_F(PresetMenu, OnlyRegularFilesAreListedReadOrCompared)
+{
+    // A pipe would block its reader for ever, the device would be read until memory runs out.
+    const testsupport::WatchedPipe pipe(folder.getChildFile("Pipe.vzrp"));
+    ASSERT_TRUE(pipe.exists());
+    ASSERT_TRUE(juce::File("/dev/zero").createSymbolicLink(folder.getChildFile("Zero.vzrp"), true));
+    ASSERT_TRUE(folder.getChildFile("Gone.vzrp")
+                    .createSymbolicLink(folder.getChildFile("Dangling.vzrp"), true));
+    ASSERT_TRUE(folder.getChildFile("Init.vzrp")
+                    .createSymbolicLink(folder.getChildFile("Linked.vzrp"), true));
+
+    // The menu and the steps offer regular files only, a link to one among them.
+    menu.createMenuTree();
+    auto listed = listingOfLastBuild().fileNames;
+    listed.sort(false);
+    EXPECT_EQ(listed.joinIntoString(" "), "Broken Init Linked");
+    juce::StringArray stepped;
+    for (int step = 0; step < 6; ++step)
+    {
+        step < 3 ? menu.nextResult() : menu.previousResult();
+        stepped.addIfNotAlreadyThere(menu.getSelectedFilePath());
+    }
+    stepped.sort(false);
+    EXPECT_EQ(stepped.joinIntoString(" "), "Broken.vzrp Init.vzrp Linked.vzrp");
+
+    // Named by a path (a host's state, a menu shown before the entry changed), nothing is read.
+    StompixZR7714AudioProcessor fresh;
+    fresh.setParameter(4, 0.5f);
+    for (const auto* name : {"Pipe", "Dangling", "Zero"})
+    {
+        SCOPED_TRACE(name);
+        const auto path = juce::String(name) + ".vzrp";
+        EXPECT_EQ(menu.readPreset(&fresh, path), 0);
+        menu.setSelectedFilePath(path);
+        menu.compareAndMarkPreset(&fresh);
+        EXPECT_EQ(menu.getText(), juce::String(name) + "*") << "not in the tree";
+        EXPECT_FLOAT_EQ(fresh.getParameter(4), 0.5f);
+        EXPECT_EQ(pipe.readersLetGo(), 0) << "the pipe was opened to be read";
+    }
+    EXPECT_EQ(menu.readPreset(&fresh, "Linked.vzrp"), 1);
+    EXPECT_FLOAT_EQ(fresh.getParameter(4), 0.25f);
 }
 
 TEST_F(PresetMenu, ComparingMarksOnlyADifferenceFromTheSelectedFile)

@@ -1,5 +1,6 @@
 #include "VelmorPresetSaving.h"
 #include "DialogTestSupport.h"
+#include "FileSystemLimits.h"
 #include "GuardedXml.h"
 #include "MenuTreeSupport.h"
 #include "StompixZR7714AudioProcessor.h"
@@ -11,8 +12,28 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+
 namespace
 {
+// Every file and folder below folder, by path.
+juce::StringArray entriesBelow(const juce::File& folder)
+{
+    juce::StringArray paths;
+    for (const auto& entry : folder.findChildFiles(juce::File::findFilesAndDirectories, true))
+        paths.add(entry.getFullPathName());
+    paths.sort(false);
+    return paths;
+}
+
+juce::MemoryBlock contentsOf(const juce::File& file)
+{
+    juce::MemoryBlock contents;
+    file.loadFileAsData(contents);
+    return contents;
+}
+
 class HostDisplayCounter final : public juce::AudioProcessorListener
 {
 public:
@@ -156,10 +177,125 @@ TEST_F(PresetSaving, AFailedOverwriteKeepsTheQuestionTheFileAndTheSlot)
     EXPECT_TRUE(isUpAndModal(question)) << "back to the question";
 }
 
+TEST_F(PresetSaving, ASaveGoesThroughOnlyWhenEveryByteReachedTheFile)
+{
+    // The length of what a save writes, from a save of these settings beside the others.
+    const auto probe = folder.getChildFile("Probe.vzrp");
+    ASSERT_TRUE(menu.writePreset(&processor, probe.getFullPathName()).wasOk());
+    const auto size = static_cast<rlim_t>(probe.getSize());
+    ASSERT_GT(size, 300u);
+    ASSERT_TRUE(probe.deleteFile());
+    menu.setSelectedFilePath("Init.vzrp");
+    menu.setPresetHasChanged();
+
+    const auto init = folder.getChildFile("Init.vzrp");
+    const auto oldText = init.loadFileAsString();
+    const auto before = entriesBelow(folder);
+
+    // Over an existing preset through the editor's question, and a new one through the save-as
+    // browser, each while the process may write files of `limit` bytes at most.
+    const auto overwriteInit = [&](rlim_t limit)
+    {
+        question.targetFile = init;
+        question.show(2, 1);
+        const FileSizeLimit limited(limit);
+        question.okButtonClicked();
+    };
+    const auto saveFresh = [&](rlim_t limit)
+    {
+        browser.show();
+        typeName("Fresh");
+        const FileSizeLimit limited(limit);
+        browser.savePreset();
+    };
+    const auto expectSaveFailedMessage = [](juce::Component& box)
+    {
+        EXPECT_TRUE(isUpAndModal(box));
+        EXPECT_TRUE(titleOf(box).startsWith("Couldn't save the preset!"));
+        buttonNamed(box, "OK").triggerClick();
+        dispatchPendingMessages();
+    };
+
+    // A limit of 0 fails the first write; the others let it write part of the file.
+    for (const rlim_t limit : {rlim_t{0}, rlim_t{300}, size - 1})
+    {
+        SCOPED_TRACE("file size limit " + std::to_string(limit));
+        overwriteInit(limit);
+        expectSaveFailedMessage(*childNamed(question, "alertComponent_"));
+        question.cancelButtonClicked();
+        saveFresh(limit);
+        expectSaveFailedMessage(browserFailureBox);
+        browser.hide();
+
+        EXPECT_EQ(init.loadFileAsString(), oldText);
+        EXPECT_EQ(entriesBelow(folder).joinIntoString("\n"), before.joinIntoString("\n"))
+            << "no temporary or partial file left behind";
+        EXPECT_EQ(slotPath(), "Init.vzrp");
+        EXPECT_EQ(menu.getText(), "Init*");
+    }
+    EXPECT_EQ(hostDisplay.updates, 0);
+
+    // Room for every byte: both go through.
+    overwriteInit(size);
+    EXPECT_FALSE(question.isVisible());
+    EXPECT_FLOAT_EQ(depthIn(init), 0.75f);
+    saveFresh(size);
+    EXPECT_FALSE(browser.isVisible());
+    EXPECT_FLOAT_EQ(depthIn(folder.getChildFile("Fresh.vzrp")), 0.75f);
+}
+
+TEST_F(PresetSaving, AFullOrReadOnlyFileSystemFailsTheSaveAndKeepsThePreset)
+{
+    const auto init = folder.getChildFile("Init.vzrp");
+    const auto oldContents = contentsOf(init);
+    enum Outcome
+    {
+        keptAsItWas,
+        notArranged,
+        saved,
+        presetChanged,
+        fileLeftBehind
+    };
+
+    for (const bool readOnly : {false, true})
+    {
+        SCOPED_TRACE(readOnly ? "read-only" : "full");
+
+        // In a child process, over a small file system of its own that holds the old preset.
+        const int outcome = privatefolder::run(
+            folder, 64 * 1024,
+            [&]
+            {
+                if (!init.replaceWithData(oldContents.getData(), oldContents.getSize()) ||
+                    !(readOnly ? privatefolder::makeReadOnly(folder)
+                               : privatefolder::fillUp(folder.getChildFile("Filler"))))
+                    return notArranged;
+
+                const auto before = entriesBelow(folder);
+                for (const auto* path : {"Init.vzrp", "Fresh.vzrp"})
+                    if (menu.writePreset(&processor, path).wasOk())
+                        return saved;
+                if (contentsOf(init) != oldContents)
+                    return presetChanged;
+                return entriesBelow(folder) == before ? keptAsItWas : fileLeftBehind;
+            });
+
+        if (outcome == privatefolder::unavailable)
+            GTEST_SKIP() << "this system gives the test no mount namespace of its own";
+        EXPECT_EQ(outcome, keptAsItWas)
+            << "1: not arranged, 2: a save went through, 3: the old preset changed, 4: a file was "
+               "left behind, 78: the child crashed, 79: it did not end";
+    }
+    EXPECT_TRUE(contentsOf(init) == oldContents) << "the folder outside the child is untouched";
+}
+
 TEST_F(PresetSaving, SaveAsAddsTheExtensionOnceAndClosesTheBrowser)
 {
-    for (const auto& [typed, saved] : std::vector<std::pair<juce::String, juce::String>>{
-             {"Pad", "Pad.vzrp"}, {"Keys.vzrp", "Keys.vzrp"}, {"Loud.VZRP", "Loud.VZRP.vzrp"}})
+    for (const auto& [typed, saved] :
+         std::vector<std::pair<juce::String, juce::String>>{{"Pad", "Pad.vzrp"},
+                                                            {"Keys.vzrp", "Keys.vzrp"},
+                                                            {"Loud.VZRP", "Loud.VZRP.vzrp"},
+                                                            {"  Pad Two  ", "Pad Two.vzrp"}})
     {
         SCOPED_TRACE(typed);
         browser.show();
@@ -173,7 +309,7 @@ TEST_F(PresetSaving, SaveAsAddsTheExtensionOnceAndClosesTheBrowser)
         EXPECT_FALSE(browser.isVisible() || browser.isCurrentlyModal(false));
         EXPECT_FALSE(browser.isTimerRunning());
     }
-    EXPECT_EQ(hostDisplay.updates, 3);
+    EXPECT_EQ(hostDisplay.updates, 4);
     EXPECT_FALSE(folder.getChildFile("Keys.vzrp.vzrp").exists());
 }
 
@@ -266,7 +402,12 @@ TEST_F(PresetSaving, SaveAsRefusesEverythingButAFileNameInsideTheFolder)
                            {folder.getParentDirectory(), "Up", false, false}, // above the folder
                            {sibling, "Old", false, false}, // a sibling sharing the name
                            {folder, "../Up", false, false},
-                           {folder, "/tmp/Abs", false, false}})
+                           {folder, "/tmp/Abs", false, false},
+                           {folder, "   ", false, true}, // a name of spaces only
+                           {folder, " \t ", false, true},
+                           {folder, ".vzrp", false, true}, // the extension alone
+                           {folder, "   .vzrp", false, true},
+                           {folder.getChildFile("Sub"), "  ", false, true}})
     {
         SCOPED_TRACE(shown.getFullPathName() + " + " + typed);
         fileBrowser.setRoot(shown);
@@ -279,6 +420,7 @@ TEST_F(PresetSaving, SaveAsRefusesEverythingButAFileNameInsideTheFolder)
         EXPECT_FALSE(browserQuestion.isVisible() || browserFailureBox.isVisible());
     }
     EXPECT_TRUE(sibling.findChildFiles(juce::File::findFiles, false).isEmpty());
+    EXPECT_EQ(folder.findChildFiles(juce::File::findFiles, true).size(), 2) << "Init and Lead";
     EXPECT_FALSE(folder.getSiblingFile("Up.vzrp").exists());
     EXPECT_FALSE(juce::File("/tmp/Abs.vzrp").exists());
     EXPECT_EQ(slotPath(), "Init.vzrp");
@@ -306,6 +448,64 @@ TEST_F(PresetSaving, AFailedSaveAsKeepsTheBrowserUpAndSaysWhy)
     EXPECT_FALSE(folder.getChildFile(juce::String::repeatedString("n", 245) + ".vzrp").exists());
     EXPECT_EQ(slotPath(), "Init.vzrp");
     EXPECT_EQ(menu.getText(), "Init*");
+}
+
+// Typing reaches the name field whenever the browser is up: when it comes up, and after a
+// message, question or prompt over it closes (the new-folder prompt does the same for its own
+// field after its message).
+TEST_F(PresetSaving, KeysReachTheNameFieldWheneverTheBrowserIsUp)
+{
+    if (juce::Desktop::getInstance().getDisplays().displays.isEmpty())
+        GTEST_SKIP() << "needs a display; the test command runs this suite under Xvfb as well";
+
+    folder.getChildFile("Taken.vzrp").createDirectory(); // a save there fails
+    auto* nameField = childOfType<juce::TextEditor>(fileBrowserIn(browser));
+    ASSERT_NE(nameField, nullptr);
+    auto* window = host.getPeer();
+    ASSERT_NE(window, nullptr);
+
+    const auto closeWith = [](juce::Component& dialog, const char* buttonName)
+    {
+        EXPECT_TRUE(isUpAndModal(dialog)) << dialog.getName();
+        buttonNamed(dialog, buttonName).triggerClick();
+        dispatchPendingMessages();
+    };
+    const std::vector<std::pair<const char*, std::function<void()>>> interruptions{
+        {"none: it has just come up", [] {}},
+        {"the failed save's message",
+         [&]
+         {
+             typeName("Taken");
+             browser.savePreset();
+             closeWith(browserFailureBox, "OK");
+         }},
+        {"the overwrite question",
+         [&]
+         {
+             typeName("Init");
+             browser.savePreset();
+             closeWith(browserQuestion, "CANCEL");
+         }},
+        {"the new-folder prompt",
+         [&]
+         {
+             buttonNamed(browser, "New Folder").triggerClick();
+             dispatchPendingMessages();
+             closeWith(*childNamed(browser, "newFolderComponent_"), "CANCEL");
+         }},
+    };
+
+    browser.show();
+    for (const auto& [interruption, interrupt] : interruptions)
+    {
+        SCOPED_TRACE(interruption);
+        interrupt();
+        ASSERT_TRUE(isUpAndModal(browser));
+        EXPECT_TRUE(nameField->hasKeyboardFocus(false));
+        window->handleKeyPress(juce::KeyPress('q', {}, 'q'));
+        EXPECT_TRUE(nameField->getText().endsWith("q")) << nameField->getText();
+    }
+    browser.hide();
 }
 
 TEST_F(PresetSaving, AnInvalidModeBrowserNeverComesUp)

@@ -3,6 +3,7 @@
 #include "GuardedXml.h"
 #include "StateChunk.h"
 #include "Utf8.h"
+#include "WatchedPipe.h"
 
 #include <cstring>
 #include <filesystem>
@@ -141,6 +142,47 @@ TEST(GuardedXml, PresetFilesAreReadThroughTheSameGuard)
     EXPECT_EQ(GuardedXml::parse(deep.getFile()), nullptr);
     EXPECT_EQ(GuardedXml::parse(large.getFile()), nullptr);
     EXPECT_EQ(GuardedXml::parse(juce::File("/nonexistent/preset.vzrp")), nullptr);
+}
+
+TEST(GuardedXml, OnlyRegularFilesWithinTheBoundAreRead)
+{
+    const auto folder = juce::File::getSpecialLocation(juce::File::tempDirectory)
+                            .getNonexistentChildFile("stompix-special-files", {});
+    ASSERT_TRUE(folder.createDirectory());
+    const auto file = [&folder](const char* name) { return folder.getChildFile(name); };
+
+    StompixZR7714AudioProcessor processor;
+    ASSERT_TRUE(processor.writePreset(true).writeTo(file("Preset.vzrp")));
+    // The preset followed by white space, up to the bound and one byte beyond.
+    juce::MemoryBlock padded;
+    ASSERT_TRUE(file("Preset.vzrp").loadFileAsData(padded));
+    const std::string spaces((size_t)GuardedXml::maxFileSize - padded.getSize(), ' ');
+    padded.append(spaces.data(), spaces.size());
+    ASSERT_TRUE(file("AtTheBound.vzrp").replaceWithData(padded.getData(), padded.getSize()));
+    padded.append(" ", 1);
+    ASSERT_TRUE(file("Beyond.vzrp").replaceWithData(padded.getData(), padded.getSize()));
+
+    // Opening the pipe would wait for a writer for ever, reading the device would go on until
+    // memory runs out: neither is opened.
+    const testsupport::WatchedPipe pipe(file("Pipe.vzrp"));
+    ASSERT_TRUE(pipe.exists());
+    ASSERT_TRUE(juce::File("/dev/zero").createSymbolicLink(file("Zero.vzrp"), true));
+    ASSERT_TRUE(file("Preset.vzrp").createSymbolicLink(file("Link.vzrp"), true));
+    ASSERT_TRUE(file("Gone.vzrp").createSymbolicLink(file("Dangling.vzrp"), true));
+    ASSERT_TRUE(file("Folder.vzrp").createDirectory());
+
+    for (const auto& [name, parses] :
+         std::vector<std::pair<const char*, bool>>{{"Preset.vzrp", true},
+                                                   {"Link.vzrp", true},
+                                                   {"AtTheBound.vzrp", true},
+                                                   {"Beyond.vzrp", false},
+                                                   {"Pipe.vzrp", false},
+                                                   {"Dangling.vzrp", false},
+                                                   {"Folder.vzrp", false}})
+        EXPECT_EQ(GuardedXml::parse(file(name)) != nullptr, parses) << name;
+    EXPECT_EQ(pipe.readersLetGo(), 0) << "the pipe was opened to be read";
+    EXPECT_EQ(GuardedXml::parse(file("Zero.vzrp")), nullptr);
+    folder.deleteRecursively();
 }
 
 class BadChunks : public ::testing::Test
