@@ -50,10 +50,10 @@ int runEditorNaming(HostedPlugin& plugin, EditorNamingKind kind, const juce::Str
     editor.reset();
     MessageLoop::runFor(200);
 
+    std::cerr << notes << std::flush;
     if (!isMade())
     {
-        std::cerr << "stompix-host: nothing was made at " << made.getFullPathName() << "\n"
-                  << notes << std::flush;
+        std::cerr << "stompix-host: nothing was made at " << made.getFullPathName() << std::endl;
         return 1;
     }
     std::cout << (folder ? "folder\t" : "preset\t") << made.getFullPathName() << std::endl;
