@@ -29,6 +29,7 @@ juce::Component* ClickFocusKeeper::componentToRestore() const
 void ClickFocusKeeper::startWatching()
 {
     focusedByClick = nullptr;
+    focusedByPress = nullptr;
     if (watching)
         return;
     watching = true;
@@ -42,24 +43,31 @@ void ClickFocusKeeper::stopWatching()
         return;
     watching = false;
     focusedByClick = nullptr;
+    focusedByPress = nullptr;
     editor.removeMouseListener(this);
     juce::Desktop::getInstance().removeFocusChangeListener(this);
 }
 
-void ClickFocusKeeper::mouseDown(const juce::MouseEvent&)
+void ClickFocusKeeper::mouseDown(const juce::MouseEvent& event)
 {
-    // The framework has focused what was clicked before it tells the listeners.
+    // The framework has focused what was clicked before it tells the listeners. A click on
+    // something that takes no focus leaves it nowhere, and the framework then picks a default;
+    // a window that had kept its focus would have kept it where it was, which the hand-back
+    // restores.
     auto* const focused = juce::Component::getCurrentlyFocusedComponent();
-    if (editor.isParentOf(focused))
+    focusedByPress = focused;
+    if (editor.isParentOf(focused) &&
+        (focused == event.originalComponent || focused->isParentOf(event.originalComponent)))
         focusedByClick = focused;
 }
 
 void ClickFocusKeeper::mouseUp(const juce::MouseEvent&)
 {
-    // What the click did may have moved the focus on (a dialog shown takes it); a focus on the
-    // component to restore is the hand-back, read between the press and the release.
+    // What the click did may have moved the focus on, as a dialog it shows takes it. The focus
+    // going to the component to restore is the hand-back, read between press and release.
     auto* const focused = juce::Component::getCurrentlyFocusedComponent();
-    if (editor.isParentOf(focused) && focused != componentToRestore())
+    if (editor.isParentOf(focused) && focused != focusedByPress.getComponent() &&
+        focused != componentToRestore())
         focusedByClick = focused;
 }
 

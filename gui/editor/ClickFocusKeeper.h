@@ -28,7 +28,7 @@ public:
     void editorFocusChanged(juce::Component::FocusChangeType cause);
 
 private:
-    void mouseDown(const juce::MouseEvent&) override;
+    void mouseDown(const juce::MouseEvent& event) override;
     void mouseUp(const juce::MouseEvent&) override;
     void globalFocusChanged(juce::Component* focusedComponent) override;
 
@@ -38,6 +38,8 @@ private:
     void stopWatching();
 
     juce::Component& editor;
+    // Where the last click left the focus, and where its press alone put it.
     juce::Component::SafePointer<juce::Component> focusedByClick;
+    juce::Component::SafePointer<juce::Component> focusedByPress;
     bool watching = false;
 };
