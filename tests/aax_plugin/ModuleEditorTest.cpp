@@ -266,16 +266,17 @@ TEST_F(ModuleEditor, ANameTypedIntoTheDialogsMakesThePresetOrTheFolder)
 
         EditorNaming user(hostWindow, tried.windowManager, [&] { instance.idle(); });
         // The preset's name in two goes, with a second click into the field between them.
-        const auto made = home.presetFolder().getChildFile(tried.folder ? "typedfolder"
-                                                                        : "typedpreset.vzrp");
+        const auto made =
+            home.presetFolder().getChildFile(tried.folder ? "typedfolder" : "typedpreset.vzrp");
         user.openSaveAsBrowser();
         if (tried.folder)
             user.typeIntoNewFolderPrompt("typedfolder");
         else
             user.typeIntoSaveAsBrowser("typed", "preset");
-        EXPECT_TRUE(user.idleUntil([&] {
-            return tried.folder ? made.isDirectory() : made.existsAsFile();
-        })) << "nothing made at " << made.getFullPathName() << "\n" << user.notes();
+        EXPECT_TRUE(
+            user.idleUntil([&] { return tried.folder ? made.isDirectory() : made.existsAsFile(); }))
+            << "nothing made at " << made.getFullPathName() << "\n"
+            << user.notes();
 
         instance.releaseGui();
         EXPECT_TRUE(wakeUntil(instance, [&] { return hostWindow.children().empty(); }));

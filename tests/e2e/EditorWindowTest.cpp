@@ -83,8 +83,8 @@ TEST(EditorWindow, ANameTypedIntoTheVst3EditorsDialogsMakesThePresetOrTheFolder)
         SCOPED_TRACE(tried.what);
         const testsupport::ScopedTemporaryHome home("stompix-vst3-typing");
         ASSERT_NE(home.folder(), juce::File());
-        const auto made = home.presetFolder().getChildFile(tried.folder ? "typedfolder"
-                                                                        : "typedpreset.vzrp");
+        const auto made =
+            home.presetFolder().getChildFile(tried.folder ? "typedfolder" : "typedpreset.vzrp");
         HostRun run;
         {
             const XvfbDisplay server;

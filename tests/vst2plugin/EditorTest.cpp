@@ -186,16 +186,17 @@ TEST_F(EditorTest, ANameTypedIntoTheDialogsMakesThePresetOrTheFolder)
         EditorNaming user(hostWindow, tried.windowManager,
                           [&] { instance.dispatch(EffectOpcode::editorIdle); });
         // The preset's name in two goes, with a second click into the field between them.
-        const auto made = home.presetFolder().getChildFile(tried.folder ? "typedfolder"
-                                                                        : "typedpreset.vzrp");
+        const auto made =
+            home.presetFolder().getChildFile(tried.folder ? "typedfolder" : "typedpreset.vzrp");
         user.openSaveAsBrowser();
         if (tried.folder)
             user.typeIntoNewFolderPrompt("typedfolder");
         else
             user.typeIntoSaveAsBrowser("typed", "preset");
-        EXPECT_TRUE(user.idleUntil([&] {
-            return tried.folder ? made.isDirectory() : made.existsAsFile();
-        })) << "nothing made at " << made.getFullPathName() << "\n" << user.notes();
+        EXPECT_TRUE(
+            user.idleUntil([&] { return tried.folder ? made.isDirectory() : made.existsAsFile(); }))
+            << "nothing made at " << made.getFullPathName() << "\n"
+            << user.notes();
 
         instance.dispatch(EffectOpcode::editorClose);
         EXPECT_TRUE(idleUntil(instance, [&] { return hostWindow.children().empty(); }));

@@ -11,8 +11,7 @@
 
 int runEditorNaming(HostedPlugin& plugin, EditorNamingKind kind, const juce::String& name)
 {
-    std::unique_ptr<juce::AudioProcessorEditor> editor(
-        plugin.getInstance().createEditorIfNeeded());
+    std::unique_ptr<juce::AudioProcessorEditor> editor(plugin.getInstance().createEditorIfNeeded());
     if (editor == nullptr)
     {
         std::cerr << "stompix-host: the plug-in has no editor" << std::endl;

@@ -69,7 +69,7 @@ int run(const HostOptions& options)
             return result;
 
     for (const auto& [kind, name] : {std::pair{EditorNamingKind::preset, options.editorSaveAs},
-                                      std::pair{EditorNamingKind::folder, options.editorNewFolder}})
+                                     std::pair{EditorNamingKind::folder, options.editorNewFolder}})
         if (name.isNotEmpty())
             if (const int result = runEditorNaming(*plugin, kind, name); result != 0)
                 return result;

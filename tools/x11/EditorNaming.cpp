@@ -93,12 +93,13 @@ void EditorNaming::typeUntilLit(const std::string& text, const Area& okButton)
     const auto before = window.pixels();
     input.type(text);
     // OK is dimmed until the dialog's poll has seen a name.
-    wait([&]
-         {
-             return changed(before, {okButton.x + 20, okButton.y + 12, okButton.width - 40,
-                                     okButton.height - 24});
-         },
-         "the OK button lit");
+    wait(
+        [&]
+        {
+            return changed(before, {okButton.x + 20, okButton.y + 12, okButton.width - 40,
+                                    okButton.height - 24});
+        },
+        "the OK button lit");
 }
 
 void EditorNaming::openSaveAsBrowser()
@@ -117,8 +118,11 @@ void EditorNaming::openSaveAsBrowser()
         clickAt(saveAsItemX, saveAsItemY);
         idleUntil([&] { return !menuOpen(); }, 300);
     }
-    wait([&] { return changed(before, {logoX, logoY, logoWidth, logoHeight}); },
-         "the save-as browser");
+    wait(
+        [&] {
+            return changed(before, {logoX, logoY, logoWidth, logoHeight});
+        },
+        "the save-as browser");
 }
 
 void EditorNaming::typeIntoSaveAsBrowser(const std::string& firstPart, const std::string& rest)

@@ -11,9 +11,9 @@
 // A user naming a preset and a folder in the plug-in's editor inside a host window, with real
 // mouse and key events: FILE, "Save Preset As...", a click into the "file:" field, a name typed,
 // Return; or, in the save-as browser, a click into "file:", New Folder, a click into the prompt's
-// field, a name typed, Return. Before each gesture it waits, giving the host's idle calls, until the editor shows what
-// the last one did, as a user looks before going on. A wait that runs out is noted and the
-// gestures go on, so that what the user ends up with is what a test checks.
+// field, a name typed, Return. Before each gesture it waits, giving the host's idle calls, until
+// the editor shows what the last one did, as a user looks before going on. A wait that runs out is
+// noted and the gestures go on, so that what the user ends up with is what a test checks.
 class EditorNaming
 {
 public:
