@@ -1,7 +1,7 @@
 #include "BareXServer.h"
-#include "EditorNaming.h"
 #include "HostWindow.h"
 #include "LoadedModule.h"
+#include "NamingCases.h"
 #include "ScopedTemporaryHome.h"
 #include "WindowManager.h"
 #include "XvfbEnvironment.h"
@@ -11,7 +11,6 @@
 #include <chrono>
 #include <functional>
 #include <optional>
-#include <string>
 #include <thread>
 
 namespace
@@ -231,22 +230,13 @@ TEST_F(ModuleEditor, InstancesWithOpenViewsCloseInAnyOrder)
     EXPECT_EQ(second.gui().SetViewContainer(nullptr), AAX_SUCCESS);
     EXPECT_TRUE(wakeUntil(second, [&] { return secondWindow.children().empty(); }));
 }
+
 // A name typed with real keys into the save-as browser and into the new-folder prompt makes the
 // preset or the folder, on a bare X server and under a window manager that gives the focus to
 // the host's window on every click before the editor sees the click.
 TEST_F(ModuleEditor, ANameTypedIntoTheDialogsMakesThePresetOrTheFolder)
 {
-    struct Case
-    {
-        const char* what;
-        bool windowManager;
-        bool folder;
-    };
-    const Case cases[] = {{"preset, no window manager", false, false},
-                          {"folder, no window manager", false, true},
-                          {"preset, openbox", true, false},
-                          {"folder, openbox", true, true}};
-    for (const Case& tried : cases)
+    for (const NamingCase& tried : namingCases)
     {
         SCOPED_TRACE(tried.what);
         const testsupport::ScopedTemporaryHome home("stompix-aax-typing");
@@ -265,14 +255,8 @@ TEST_F(ModuleEditor, ANameTypedIntoTheDialogsMakesThePresetOrTheFolder)
         ASSERT_TRUE(wakeUntil(instance, [&] { return hostWindow.isPainted(); }));
 
         EditorNaming user(hostWindow, tried.windowManager, [&] { instance.idle(); });
-        // The preset's name in two goes, with a second click into the field between them.
-        const auto made =
-            home.presetFolder().getChildFile(tried.folder ? "typedfolder" : "typedpreset.vzrp");
-        user.openSaveAsBrowser();
-        if (tried.folder)
-            user.typeIntoNewFolderPrompt("typedfolder");
-        else
-            user.typeIntoSaveAsBrowser("typed", "preset");
+        const auto made = home.presetFolder().getChildFile(tried.made());
+        tried.typeInto(user);
         EXPECT_TRUE(
             user.idleUntil([&] { return tried.folder ? made.isDirectory() : made.existsAsFile(); }))
             << "nothing made at " << made.getFullPathName() << "\n"

@@ -1,4 +1,5 @@
 #include "HostRun.h"
+#include "NamingCases.h"
 #include "ScopedTemporaryHome.h"
 #include "WindowManager.h"
 #include "XvfbDisplay.h"
@@ -67,24 +68,13 @@ TEST(EditorWindow, TheVst3EditorAnswersRealMouseEventsInARealWindow)
 // sees the click.
 TEST(EditorWindow, ANameTypedIntoTheVst3EditorsDialogsMakesThePresetOrTheFolder)
 {
-    struct Case
-    {
-        const char* what;
-        bool windowManager;
-        bool folder;
-    };
-    const Case cases[] = {{"preset, no window manager", false, false},
-                          {"folder, no window manager", false, true},
-                          {"preset, openbox", true, false},
-                          {"folder, openbox", true, true}};
     const juce::String displayBefore = juce::SystemStats::getEnvironmentVariable("DISPLAY", {});
-    for (const Case& tried : cases)
+    for (const NamingCase& tried : namingCases)
     {
         SCOPED_TRACE(tried.what);
         const testsupport::ScopedTemporaryHome home("stompix-vst3-typing");
         ASSERT_NE(home.folder(), juce::File());
-        const auto made =
-            home.presetFolder().getChildFile(tried.folder ? "typedfolder" : "typedpreset.vzrp");
+        const auto made = home.presetFolder().getChildFile(tried.made());
         HostRun run;
         {
             const XvfbDisplay server;
@@ -95,8 +85,8 @@ TEST(EditorWindow, ANameTypedIntoTheVst3EditorsDialogsMakesThePresetOrTheFolder)
                 windowManager.emplace();
                 ASSERT_TRUE(windowManager->isRunning()) << windowManager->failure();
             }
-            run = runHost({tried.folder ? "--editor-new-folder" : "--editor-save-as",
-                           tried.folder ? "typedfolder" : "typedpreset"});
+            run =
+                runHost({tried.folder ? "--editor-new-folder" : "--editor-save-as", tried.typed()});
         }
         ::setenv("DISPLAY", displayBefore.toRawUTF8(), 1);
         EXPECT_EQ(run.exitCode, 0) << run.output;
