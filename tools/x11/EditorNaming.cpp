@@ -25,7 +25,9 @@ EditorNaming::EditorNaming(const HostWindow& hostWindow, bool underWindowManager
 
 bool EditorNaming::idleUntil(const std::function<bool()>& condition, int milliseconds)
 {
-    for (int waited = 0; waited < milliseconds; waited += 10)
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    while (std::chrono::steady_clock::now() < deadline)
     {
         idle();
         if (condition())
@@ -33,6 +35,13 @@ bool EditorNaming::idleUntil(const std::function<bool()>& condition, int millise
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     return condition();
+}
+
+bool EditorNaming::covers(const std::vector<std::uint32_t>& pixels, const Area& area) const
+{
+    const auto width = static_cast<std::size_t>(window.getWidth());
+    return area.x >= 0 && area.y >= 0 && area.x + area.width <= window.getWidth() &&
+           pixels.size() >= width * static_cast<std::size_t>(area.y + area.height);
 }
 
 void EditorNaming::wait(const std::function<bool()>& condition, const char* what)
@@ -44,7 +53,7 @@ void EditorNaming::wait(const std::function<bool()>& condition, const char* what
 bool EditorNaming::changed(const std::vector<std::uint32_t>& before, const Area& area) const
 {
     const auto now = window.pixels();
-    if (now.size() != before.size() || now.empty())
+    if (now.size() != before.size() || !covers(now, area))
         return false;
     int differing = 0;
     for (int y = area.y; y < area.y + area.height; ++y)
@@ -61,7 +70,7 @@ bool EditorNaming::showsFocus(const Area& field) const
     // A focused field has a border two pixels wide, an unfocused one a border of one pixel:
     // the second column is border or background.
     const auto now = window.pixels();
-    if (now.empty())
+    if (!covers(now, field))
         return false;
     const auto at = [&](int x)
     { return now[static_cast<std::size_t>((field.y + field.height / 2) * window.getWidth() + x)]; };

@@ -51,6 +51,8 @@ private:
     void clickIntoField(const Area& field, int x);
     void typeUntilLit(const std::string& text, const Area& okButton);
     void wait(const std::function<bool()>& condition, const char* what);
+    // Whether the window's pixels hold the whole area.
+    bool covers(const std::vector<std::uint32_t>& pixels, const Area& area) const;
     bool changed(const std::vector<std::uint32_t>& before, const Area& area) const;
     bool showsFocus(const Area& field) const;
 
