@@ -120,11 +120,17 @@ std::vector<std::uint32_t> HostWindow::pixels() const
     if (window == 0)
         return result;
 
-    XSync(asDisplay(display), False);
+    // A window that is not on show yet (a window manager maps it when it likes), or not wholly
+    // on the screen, has no pixels to read: the server answers with an error.
+    XErrorTrap trap(asDisplay(display));
     XImage* image = XGetImage(asDisplay(display), window, 0, 0, static_cast<unsigned>(width),
                               static_cast<unsigned>(height), AllPlanes, ZPixmap);
-    if (image == nullptr)
+    if (!trap.sync() || image == nullptr)
+    {
+        if (image != nullptr)
+            XDestroyImage(image);
         return result;
+    }
 
     result.reserve(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
     for (int y = 0; y < height; ++y)

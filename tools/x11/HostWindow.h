@@ -52,7 +52,7 @@ public:
     };
     Point originOnScreen() const;
 
-    // The window's pixels as 0xRRGGBB, row by row.
+    // The window's pixels as 0xRRGGBB, row by row; none while it is not wholly on show.
     std::vector<std::uint32_t> pixels() const;
 
     static constexpr std::uint32_t background = 0xFF00FF;
