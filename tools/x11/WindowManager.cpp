@@ -1,5 +1,7 @@
 #include "WindowManager.h"
 
+#include "XErrorTrap.h"
+
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
@@ -32,11 +34,6 @@ std::optional<Window> supportingWindowOf(Display* display, Window window, Atom c
     return found;
 }
 
-int ignoreErrors(Display*, XErrorEvent*)
-{
-    return 0;
-}
-
 // The manager has announced itself: the root's _NET_SUPPORTING_WM_CHECK names a window whose
 // own _NET_SUPPORTING_WM_CHECK names itself (a window left by a manager that has gone fails).
 bool hasAnnouncedItself(Display* display)
@@ -45,11 +42,10 @@ bool hasAnnouncedItself(Display* display)
     const auto fromRoot = supportingWindowOf(display, DefaultRootWindow(display), check);
     if (!fromRoot.has_value())
         return false;
-    const XErrorHandler previous = XSetErrorHandler(ignoreErrors);
+    // The window named is another client's, which may be gone.
+    XErrorTrap trap(display);
     const auto fromItself = supportingWindowOf(display, *fromRoot, check);
-    XSync(display, False);
-    XSetErrorHandler(previous);
-    return fromItself == fromRoot;
+    return trap.sync() && fromItself == fromRoot;
 }
 } // namespace
 
