@@ -11,7 +11,7 @@ packages=(
     libjpeg-dev libpng-dev zlib1g-dev libgl-dev libgtk-3-dev libwebkit2gtk-4.0-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
-    xvfb xauth xdotool x11-utils
+    xvfb xauth xdotool x11-utils libxtst-dev openbox
     fonts-dejavu-core fonts-dejavu-extra
 )
 

@@ -139,9 +139,14 @@ void VelmorFileBrowser::createBrowser(int browserFlags, const juce::String& titl
             pathBox->setLookAndFeel(&pathBoxLook);
     }
     // Typing goes to the name field whenever the dialog takes the keyboard focus: when it comes
-    // up, and when a message, question or prompt over it closes.
+    // up, and when a message, question or prompt over it closes. A click into it places the
+    // caret: a window manager takes the window's focus away before each click, so selecting the
+    // whole text on every focus gain made every click select everything.
     if (auto* nameField = findNameField())
+    {
         nameField->setExplicitFocusOrder(1);
+        nameField->setSelectAllWhenFocused(false);
+    }
 
     okButton = makeButton("OK", okImageType, {179, 336, 132, 51});
     cancelButton = makeButton("CANCEL", cancelImageType, {179, 386, 132, 51});

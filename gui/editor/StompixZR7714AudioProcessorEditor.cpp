@@ -254,6 +254,11 @@ StompixZR7714AudioProcessorEditor::~StompixZR7714AudioProcessorEditor()
     setLookAndFeel(nullptr);
 }
 
+void StompixZR7714AudioProcessorEditor::focusOfChildComponentChanged(FocusChangeType cause)
+{
+    clickFocusKeeper.editorFocusChanged(cause);
+}
+
 void StompixZR7714AudioProcessorEditor::paint(juce::Graphics& g)
 {
     g.drawImageAt(backgroundImage, 0, 0, false);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ClickFocusKeeper.h"
 #include "XEventQueueWake.h"
 
 #include <juce_audio_processors/juce_audio_processors.h>
@@ -44,6 +45,7 @@ public:
     void buttonClicked(juce::Button* button) override;
     void sliderValueChanged(juce::Slider* slider) override;
     void labelTextChanged(juce::Label* label) override;
+    void focusOfChildComponentChanged(FocusChangeType cause) override;
 
     // 1 Save Preset, 2 Save Preset As..., 3 User Manual, 4 the web site; anything else (0: the
     // menu was dismissed) does nothing.
@@ -111,6 +113,7 @@ private:
 
     juce::TooltipWindow tooltipWindow{nullptr, 700};
     const XEventQueueWake xEventQueueWake{*this};
+    ClickFocusKeeper clickFocusKeeper{*this};
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(StompixZR7714AudioProcessorEditor)
 };

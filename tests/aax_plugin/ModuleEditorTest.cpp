@@ -1,12 +1,16 @@
 #include "BareXServer.h"
 #include "HostWindow.h"
 #include "LoadedModule.h"
+#include "NamingCases.h"
+#include "ScopedTemporaryHome.h"
+#include "WindowManager.h"
 #include "XvfbEnvironment.h"
 
 #include "AAX_Enums.h"
 
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <thread>
 
 namespace
@@ -225,5 +229,41 @@ TEST_F(ModuleEditor, InstancesWithOpenViewsCloseInAnyOrder)
 
     EXPECT_EQ(second.gui().SetViewContainer(nullptr), AAX_SUCCESS);
     EXPECT_TRUE(wakeUntil(second, [&] { return secondWindow.children().empty(); }));
+}
+
+// A name typed with real keys into the save-as browser and into the new-folder prompt makes the
+// preset or the folder, on a bare X server and under a window manager that gives the focus to
+// the host's window on every click before the editor sees the click.
+TEST_F(ModuleEditor, ANameTypedIntoTheDialogsMakesThePresetOrTheFolder)
+{
+    for (const NamingCase& tried : namingCases)
+    {
+        SCOPED_TRACE(tried.what);
+        const testsupport::ScopedTemporaryHome home("stompix-aax-typing");
+        ASSERT_NE(home.folder(), juce::File());
+        std::optional<WindowManager> windowManager;
+        if (tried.windowManager)
+        {
+            windowManager.emplace();
+            ASSERT_TRUE(windowManager->isRunning()) << windowManager->failure();
+        }
+
+        aaxhost::EffectInstance& instance = newInstance();
+        ASSERT_EQ(instance.createGui(), AAX_SUCCESS);
+        HostWindow hostWindow(editorWidth, editorHeight);
+        openView(instance.gui(), &hostWindow);
+        ASSERT_TRUE(wakeUntil(instance, [&] { return hostWindow.isPainted(); }));
+
+        EditorNaming user(hostWindow, tried.windowManager, [&] { instance.idle(); });
+        const auto made = home.presetFolder().getChildFile(tried.made());
+        tried.typeInto(user);
+        EXPECT_TRUE(
+            user.idleUntil([&] { return tried.folder ? made.isDirectory() : made.existsAsFile(); }))
+            << "nothing made at " << made.getFullPathName() << "\n"
+            << user.notes();
+
+        instance.releaseGui();
+        EXPECT_TRUE(wakeUntil(instance, [&] { return hostWindow.children().empty(); }));
+    }
 }
 } // namespace

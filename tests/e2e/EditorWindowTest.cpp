@@ -1,5 +1,7 @@
 #include "HostRun.h"
+#include "NamingCases.h"
 #include "ScopedTemporaryHome.h"
+#include "WindowManager.h"
 #include "XvfbDisplay.h"
 
 #include <juce_graphics/juce_graphics.h>
@@ -7,6 +9,8 @@
 #include <StompixZR7714BinImg.h>
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 namespace
 {
@@ -56,4 +60,38 @@ TEST(EditorWindow, TheVst3EditorAnswersRealMouseEventsInARealWindow)
     // Below the file button the open menu covers the dark panel with its light background.
     EXPECT_LT(brightness(background.getPixelAt(150, 45)), 0.3f);
     EXPECT_GT(brightness(shot.getPixelAt(150, 45)), 0.8f);
+}
+
+// The built VST3 in the host's own window: a name typed with real keys into the save-as browser
+// and into the new-folder prompt makes the preset or the folder, on a bare X server and under a
+// window manager that gives the focus to the host's window on every click before the editor
+// sees the click.
+TEST(EditorWindow, ANameTypedIntoTheVst3EditorsDialogsMakesThePresetOrTheFolder)
+{
+    const juce::String displayBefore = juce::SystemStats::getEnvironmentVariable("DISPLAY", {});
+    for (const NamingCase& tried : namingCases)
+    {
+        SCOPED_TRACE(tried.what);
+        const testsupport::ScopedTemporaryHome home("stompix-vst3-typing");
+        ASSERT_NE(home.folder(), juce::File());
+        const auto made = home.presetFolder().getChildFile(tried.made());
+        HostRun run;
+        {
+            const XvfbDisplay server;
+            ASSERT_TRUE(server.isRunning()) << "Xvfb could not be started";
+            std::optional<WindowManager> windowManager;
+            if (tried.windowManager)
+            {
+                windowManager.emplace();
+                ASSERT_TRUE(windowManager->isRunning()) << windowManager->failure();
+            }
+            run =
+                runHost({tried.folder ? "--editor-new-folder" : "--editor-save-as", tried.typed()});
+        }
+        ::setenv("DISPLAY", displayBefore.toRawUTF8(), 1);
+        EXPECT_EQ(run.exitCode, 0) << run.output;
+        EXPECT_TRUE(tried.folder ? made.isDirectory() : made.existsAsFile())
+            << "nothing made at " << made.getFullPathName() << "\n"
+            << run.output;
+    }
 }

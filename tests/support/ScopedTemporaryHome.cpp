@@ -47,6 +47,13 @@ ScopedTemporaryHome::~ScopedTemporaryHome()
     home.deleteRecursively(false);
 }
 
+juce::File ScopedTemporaryHome::presetFolder() const
+{
+    return juce::File::getSpecialLocation(juce::File::userMusicDirectory)
+        .getChildFile("Audio Music Apps")
+        .getChildFile("Velmor/Presets/StompixZR7714");
+}
+
 TemporaryHomeEnvironment::TemporaryHomeEnvironment(juce::String folderPrefix)
     : prefix(std::move(folderPrefix))
 {

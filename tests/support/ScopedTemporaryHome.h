@@ -21,6 +21,8 @@ public:
 
     // Invalid when no folder could be made (HOME is then left as it was).
     const juce::File& folder() const noexcept { return home; }
+    // The plug-in's preset folder below this home's Music folder (not created).
+    juce::File presetFolder() const;
 
 private:
     struct SavedVariable

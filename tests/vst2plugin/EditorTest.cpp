@@ -1,12 +1,16 @@
 #include "Vst2PluginSupport.h"
 
 #include "HostWindow.h"
+#include "NamingCases.h"
+#include "ScopedTemporaryHome.h"
+#include "WindowManager.h"
 #include "XvfbEnvironment.h"
 
 #include <Opcodes.h>
 
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -146,5 +150,41 @@ TEST_F(EditorTest, InstancesWithOpenEditorsCloseInAnyOrder)
 
     second.dispatch(EffectOpcode::editorClose);
     EXPECT_TRUE(idleUntil(second, [&] { return secondWindow.children().empty(); }));
+}
+
+// A name typed with real keys into the save-as browser and into the new-folder prompt makes the
+// preset or the folder, on a bare X server and under a window manager that gives the focus to
+// the host's window on every click before the editor sees the click.
+TEST_F(EditorTest, ANameTypedIntoTheDialogsMakesThePresetOrTheFolder)
+{
+    for (const NamingCase& tried : namingCases)
+    {
+        SCOPED_TRACE(tried.what);
+        const testsupport::ScopedTemporaryHome home("stompix-vst2-typing");
+        ASSERT_NE(home.folder(), juce::File());
+        std::optional<WindowManager> windowManager;
+        if (tried.windowManager)
+        {
+            windowManager.emplace();
+            ASSERT_TRUE(windowManager->isRunning()) << windowManager->failure();
+        }
+
+        PluginInstance instance(pluginModule(), host);
+        HostWindow hostWindow(editorWidth, editorHeight);
+        ASSERT_EQ(instance.dispatch(EffectOpcode::editorOpen, 0, 0, hostWindow.handle()), 1);
+        ASSERT_TRUE(idleUntil(instance, [&] { return hostWindow.isPainted(); }));
+
+        EditorNaming user(hostWindow, tried.windowManager,
+                          [&] { instance.dispatch(EffectOpcode::editorIdle); });
+        const auto made = home.presetFolder().getChildFile(tried.made());
+        tried.typeInto(user);
+        EXPECT_TRUE(
+            user.idleUntil([&] { return tried.folder ? made.isDirectory() : made.existsAsFile(); }))
+            << "nothing made at " << made.getFullPathName() << "\n"
+            << user.notes();
+
+        instance.dispatch(EffectOpcode::editorClose);
+        EXPECT_TRUE(idleUntil(instance, [&] { return hostWindow.children().empty(); }));
+    }
 }
 } // namespace

@@ -1,6 +1,7 @@
 #include "EditorSnapshot.h"
 
 #include "BareXServer.h"
+#include "EditorWindow.h"
 #include "HostedPlugin.h"
 #include "MessageLoop.h"
 
@@ -16,36 +17,6 @@ const juce::Point<int> depthKnob{69, 264};
 const juce::Point<int> footswitch{267, 403};
 const juce::Point<int> fileButton{35, 16};
 constexpr int dragPixels = 30;
-
-// The host's window around the editor, at the top left of the screen.
-class EditorWindow final : public juce::Component
-{
-public:
-    explicit EditorWindow(juce::AudioProcessorEditor& editorToShow) : editor(editorToShow)
-    {
-        setOpaque(true);
-        addAndMakeVisible(editor);
-        setBounds(0, 0, editor.getWidth(), editor.getHeight());
-        addToDesktop(juce::ComponentPeer::windowAppearsOnTaskbar);
-        setVisible(true);
-    }
-
-    ~EditorWindow() override
-    {
-        removeChildComponent(&editor);
-        removeFromDesktop();
-    }
-
-    void paint(juce::Graphics& g) override { g.fillAll(juce::Colours::black); }
-
-    void childBoundsChanged(juce::Component* child) override
-    {
-        setSize(child->getWidth(), child->getHeight());
-    }
-
-private:
-    juce::AudioProcessorEditor& editor;
-};
 
 // Runs xdotool with the arguments while the message loop keeps serving both sides.
 bool xdotool(const juce::StringArray& arguments)

@@ -3,6 +3,7 @@
 // editor in a real window.
 
 #include "BareXServer.h"
+#include "EditorNamingRun.h"
 #include "EditorSnapshot.h"
 #include "HostOptions.h"
 #include "HostedPlugin.h"
@@ -67,6 +68,12 @@ int run(const HostOptions& options)
         if (const int result = runEditorSnapshot(*plugin, options.editorSnapshot); result != 0)
             return result;
 
+    for (const auto& [kind, name] : {std::pair{EditorNamingKind::preset, options.editorSaveAs},
+                                     std::pair{EditorNamingKind::folder, options.editorNewFolder}})
+        if (name.isNotEmpty())
+            if (const int result = runEditorNaming(*plugin, kind, name); result != 0)
+                return result;
+
     if (options.output != juce::File())
     {
         if (input.getNumSamples() == 0)
@@ -118,9 +125,12 @@ int main(int argc, char* argv[])
     }
 
     // Before the framework opens its own connection to the X server.
-    if (options.editorSnapshot != juce::File() && !BareXServer::internWindowManagerAtoms())
+    const bool opensEditor = options.editorSnapshot != juce::File() ||
+                             options.editorSaveAs.isNotEmpty() ||
+                             options.editorNewFolder.isNotEmpty();
+    if (opensEditor && !BareXServer::internWindowManagerAtoms())
     {
-        std::cerr << "stompix-host: --editor-snapshot needs an X display (DISPLAY), for example "
+        std::cerr << "stompix-host: the editor needs an X display (DISPLAY), for example "
                      "under xvfb-run"
                   << std::endl;
         return 1;

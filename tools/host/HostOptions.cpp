@@ -84,6 +84,13 @@ bool parseHostOptions(const juce::StringArray& arguments, HostOptions& options, 
                 return false;
             options.editorSnapshot = path();
         }
+        else if (argument == "--editor-save-as" || argument == "--editor-new-folder")
+        {
+            if (!needValue())
+                return false;
+            (argument == "--editor-save-as" ? options.editorSaveAs : options.editorNewFolder) =
+                value;
+        }
         else if (argument == "--rate")
         {
             if (!needValue())
@@ -181,5 +188,9 @@ juce::String getHostUsage()
            "  --save-state FILE          save the plug-in's state to FILE last\n"
            "  --editor-snapshot FILE.png open the editor on the X display, drag the depth knob,\n"
            "                             press the footswitch and open the file menu with real\n"
-           "                             mouse events (xdotool), and save a screenshot\n";
+           "                             mouse events (xdotool), and save a screenshot\n"
+           "  --editor-save-as NAME      open the editor on the X display and save a preset\n"
+           "                             under NAME, typed with real key events\n"
+           "  --editor-new-folder NAME   open the editor on the X display and make a preset\n"
+           "                             folder NAME, typed with real key events\n";
 }

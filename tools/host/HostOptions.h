@@ -22,6 +22,9 @@ struct HostOptions
     juce::File loadState;
     juce::File saveState;
     juce::File editorSnapshot; // a PNG of the editor driven by real mouse events (needs X)
+    // Names a user types into the editor's save-as browser and new-folder prompt (needs X).
+    juce::String editorSaveAs;
+    juce::String editorNewFolder;
     double sampleRate = 0.0; // 0: the input file's rate, or 48000 for the test signal
     int blockSize = 512;
     double tempo = 120.0;

@@ -1,5 +1,6 @@
 #include "HostWindow.h"
 
+#include "XErrorTrap.h"
 #include "XWindowTree.h"
 
 #include <X11/Xlib.h>
@@ -33,11 +34,28 @@ HostWindow::HostWindow(int windowWidth, int windowHeight, int left)
     XSync(connection, False);
 }
 
+HostWindow::HostWindow(unsigned long existingWindow) : owned(false), width(0), height(0)
+{
+    Display* connection = XOpenDisplay(nullptr);
+    if (connection == nullptr)
+        return;
+    display = connection;
+
+    XWindowAttributes attributes{};
+    XErrorTrap trap(connection);
+    if (XGetWindowAttributes(connection, existingWindow, &attributes) != 0 && trap.sync())
+    {
+        window = existingWindow;
+        width = attributes.width;
+        height = attributes.height;
+    }
+}
+
 HostWindow::~HostWindow()
 {
     if (display == nullptr)
         return;
-    if (window != 0)
+    if (window != 0 && owned)
         XDestroyWindow(asDisplay(display), window);
     XCloseDisplay(asDisplay(display));
 }
@@ -69,6 +87,14 @@ bool HostWindow::showsChildOfSize(int childWidth, int childHeight) const
                        });
 }
 
+int HostWindow::viewableWindowsOnScreen() const
+{
+    if (display == nullptr)
+        return 0;
+    return XWindowTree::countViewable(
+        XWindowTree::describeChildren(asDisplay(display), DefaultRootWindow(asDisplay(display))));
+}
+
 bool HostWindow::isPainted() const
 {
     const auto all = pixels();
@@ -78,17 +104,33 @@ bool HostWindow::isPainted() const
            std::set<std::uint32_t>(all.begin(), all.end()).size() > 64;
 }
 
+HostWindow::Point HostWindow::originOnScreen() const
+{
+    Point origin{0, 0};
+    Window child = None;
+    if (window != 0)
+        XTranslateCoordinates(asDisplay(display), window, DefaultRootWindow(asDisplay(display)), 0,
+                              0, &origin.x, &origin.y, &child);
+    return origin;
+}
+
 std::vector<std::uint32_t> HostWindow::pixels() const
 {
     std::vector<std::uint32_t> result;
     if (window == 0)
         return result;
 
-    XSync(asDisplay(display), False);
+    // A window that is not on show yet (a window manager maps it when it likes), or not wholly
+    // on the screen, has no pixels to read: the server answers with an error.
+    XErrorTrap trap(asDisplay(display));
     XImage* image = XGetImage(asDisplay(display), window, 0, 0, static_cast<unsigned>(width),
                               static_cast<unsigned>(height), AllPlanes, ZPixmap);
-    if (image == nullptr)
+    if (!trap.sync() || image == nullptr)
+    {
+        if (image != nullptr)
+            XDestroyImage(image);
         return result;
+    }
 
     result.reserve(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
     for (int y = 0; y < height; ++y)
