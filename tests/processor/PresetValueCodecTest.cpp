@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -34,11 +35,16 @@ float floatWithBits(std::uint32_t bits)
     return value;
 }
 
-std::string bitsOf(float value)
+std::uint32_t bitsOfValue(float value)
 {
     std::uint32_t bits = 0;
     std::memcpy(&bits, &value, sizeof bits);
-    return juce::String::toHexString((juce::int64)bits).toStdString();
+    return bits;
+}
+
+std::string bitsOf(float value)
+{
+    return juce::String::toHexString((juce::int64)bitsOfValue(value)).toStdString();
 }
 
 struct SteppedCase
@@ -61,22 +67,69 @@ struct Mismatches
     float first = 0.0f;
 };
 
-// The values with the bit patterns from `begin` up to, not including, `end` whose stored step is
-// not the one they play.
-Mismatches mismatchesIn(const SteppedCase& c, std::uint32_t begin, std::uint32_t end)
+constexpr std::uint32_t bitsOfOne = 0x3f800000u;
+
+// Where a step's bound lies: k/18 for the note values, k/2 for the models, each as the float
+// nearest to it and as a host may compute it in single precision.
+std::vector<float> stepBounds()
 {
-    Mismatches mismatches;
+    std::vector<float> bounds;
 
-    for (std::uint32_t bits = begin; bits != end; ++bits)
+    for (int k = 0; k <= 18; ++k)
+        for (const float bound : {(float)k / 18.0f, (float)k * (1.0f / 18.0f), (float)(k / 18.0)})
+            bounds.push_back(bound);
+
+    for (int k = 0; k <= 2; ++k)
+        bounds.push_back((float)k / 2.0f);
+
+    return bounds;
+}
+
+// The bit patterns within ulpsAroundABound of a bound, both ends included, kept within 0 to 1.
+struct BitRange
+{
+    std::uint32_t first, last;
+};
+
+constexpr std::uint32_t ulpsAroundABound = 4096;
+
+BitRange rangeAround(float bound)
+{
+    const auto bits = bitsOfValue(bound);
+    return {bits < ulpsAroundABound ? 0u : bits - ulpsAroundABound,
+            std::min(bitsOfOne, bits + ulpsAroundABound)};
+}
+
+bool nearABound(std::uint32_t bits, const std::vector<float>& bounds)
+{
+    for (const float bound : bounds)
     {
-        const float value = floatWithBits(bits);
+        const auto range = rangeAround(bound);
 
-        if (PresetValueCodec::playedStep(c.parameterIndex, value) != c.plays(value) &&
-            mismatches.count++ == 0)
-            mismatches.first = value;
+        if (range.first <= bits && bits <= range.last)
+            return true;
     }
 
-    return mismatches;
+    return false;
+}
+
+// Whether the text a value is stored as names, as a whole number, the step the value plays,
+// and reads back as a value playing that step.
+bool storedAsThePlayedStep(const SteppedCase& c, float value)
+{
+    const int plays = c.plays(value);
+    const auto text = PresetValueCodec::encode(c.parameterIndex, value);
+
+    return text.isNotEmpty() && text.containsOnly("0123456789") && text.getIntValue() == plays &&
+           c.plays(PresetValueCodec::decode(c.parameterIndex, text)) == plays;
+}
+
+void check(const SteppedCase& c, std::uint32_t bits, Mismatches& mismatches)
+{
+    const float value = floatWithBits(bits);
+
+    if (!storedAsThePlayedStep(c, value) && mismatches.count++ == 0)
+        mismatches.first = value;
 }
 
 class SteppedValues : public ::testing::TestWithParam<SteppedCase>
@@ -97,17 +150,47 @@ TEST_P(SteppedValues, EachStoredStepReadsBackAsAValuePlayingIt)
     }
 }
 
-// Every value a stepped parameter can hold, every float from 0 to 1, is stored as the step it
-// plays.
+// A value is stored as the text of the step it plays, and that text reads back as a value
+// playing the same step: every float near a step's bound, where a rounding writer goes wrong,
+// and a stride through the rest of 0 to 1.
 TEST_P(SteppedValues, EveryValueIsStoredAsTheStepItPlays)
+{
+    const auto& c = GetParam();
+    Mismatches mismatches;
+
+    for (const float bound : stepBounds())
+    {
+        const auto range = rangeAround(bound);
+
+        for (std::uint64_t bits = range.first; bits <= range.last; ++bits)
+            check(c, (std::uint32_t)bits, mismatches);
+    }
+
+    constexpr std::uint32_t stride = 1021;
+
+    for (std::uint64_t bits = 0; bits <= bitsOfOne; bits += stride)
+        check(c, (std::uint32_t)bits, mismatches);
+
+    check(c, bitsOfOne, mismatches);
+
+    EXPECT_EQ(mismatches.count, 0u) << "first at 0x" << bitsOf(mismatches.first) << ": stored \""
+                                    << PresetValueCodec::encode(c.parameterIndex, mismatches.first)
+                                    << "\", plays " << c.plays(mismatches.first);
+}
+
+// The sweep above tries every value only near the bounds: every float from 0 to 1 shows that the
+// step the audio path plays changes nowhere else.
+TEST_P(SteppedValues, ThePlayedStepChangesOnlyNearABound)
 {
     if (addressSanitizerBuild)
         GTEST_SKIP() << "arithmetic only: the plain builds sweep it, here it would take minutes";
 
     const auto& c = GetParam();
+    const auto bounds = stepBounds();
 
-    // Every float from 0 to 1, both included: about a thousand million, in four runs side by side.
-    constexpr std::uint64_t numValues = 0x3f800000u + 1;
+    // Every float from 0 to 1, both included, against the one below it: about a thousand
+    // million, in four runs side by side.
+    constexpr std::uint64_t numValues = bitsOfOne + 1;
     constexpr std::uint64_t numRuns = 4;
     std::array<Mismatches, numRuns> found;
     std::vector<std::thread> runs;
@@ -116,18 +199,32 @@ TEST_P(SteppedValues, EveryValueIsStoredAsTheStepItPlays)
         runs.emplace_back(
             [&, run]
             {
-                found[run] = mismatchesIn(c, (std::uint32_t)(numValues * run / numRuns),
-                                          (std::uint32_t)(numValues * (run + 1) / numRuns));
+                auto& changes = found[run];
+                const auto begin = std::max<std::uint64_t>(1, numValues * run / numRuns);
+                const auto end = numValues * (run + 1) / numRuns;
+                int previous = c.plays(floatWithBits((std::uint32_t)begin - 1));
+
+                for (std::uint64_t bits = begin; bits != end; ++bits)
+                {
+                    const float value = floatWithBits((std::uint32_t)bits);
+                    const int step = c.plays(value);
+
+                    if (step != previous &&
+                        !(nearABound((std::uint32_t)bits, bounds) &&
+                          nearABound((std::uint32_t)bits - 1, bounds)) &&
+                        changes.count++ == 0)
+                        changes.first = value;
+
+                    previous = step;
+                }
             });
 
     for (auto& run : runs)
         run.join();
 
-    for (const auto& mismatches : found)
-        EXPECT_EQ(mismatches.count, 0u)
-            << "first at 0x" << bitsOf(mismatches.first) << ": stored "
-            << PresetValueCodec::encode(c.parameterIndex, mismatches.first) << ", plays "
-            << c.plays(mismatches.first);
+    for (const auto& changes : found)
+        EXPECT_EQ(changes.count, 0u)
+            << "first at 0x" << bitsOf(changes.first) << ", plays " << c.plays(changes.first);
 }
 
 INSTANTIATE_TEST_SUITE_P(
