@@ -8,6 +8,7 @@
 #include <array>
 #include <map>
 #include <ostream>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -60,11 +61,20 @@ enum class FirstCall
     flush
 };
 
+// When the host changes the program: before the state comes in, as a host reopening a session
+// does (to the saved program), or after it (to another program of the restored session).
+enum class ProgramChange
+{
+    beforeRestore,
+    afterRestore
+};
+
 struct RestoreCase
 {
     const char* name;
     bool bypassedByHost;
     FirstCall firstCall;
+    ProgramChange programChange = ProgramChange::beforeRestore;
 };
 
 void PrintTo(const RestoreCase& restoreCase, std::ostream* out)
@@ -81,7 +91,10 @@ class Vst3SessionRestore : public ::testing::TestWithParam<RestoreCase>
 // the state, then takes what the plug-in reports from its first calls (audio blocks, or a flush
 // of parameter changes without audio before them) as the plug-in's current values and sends them
 // back. The program's edits must survive that, and whatever the host is told must be the
-// restored values, not those the program held before the state came in.
+// restored values, not those the program held before the state came in. A program change after
+// the restore, once the host has played on with the restored one, tells the host nothing at
+// once: a flush after it reports nothing stale, and the first audio block reports the values of
+// the program then in use.
 TEST_P(Vst3SessionRestore, KeepsTheEditsOfTheSavedProgram)
 {
     ASSERT_TRUE(vst3Module().isLoaded()) << vst3Module().getError();
@@ -102,11 +115,16 @@ TEST_P(Vst3SessionRestore, KeepsTheEditsOfTheSavedProgram)
         controller.setParamNormalized(bypass->id, 1.0);
     }
 
-    controller.setParamNormalized(programChange->id,
-                                  (double)savedProgram / (double)programChange->stepCount);
-    // Called off the framework's message thread, the controller keeps the program's values to
-    // hand out after a later block instead of sending them as edits at once.
-    ASSERT_TRUE(plugin.getHandler().getEdits().empty());
+    const auto selectProgram = [&](int program)
+    {
+        controller.setParamNormalized(programChange->id,
+                                      (double)program / (double)programChange->stepCount);
+    };
+
+    const bool programChangeFirst = GetParam().programChange == ProgramChange::beforeRestore;
+
+    if (programChangeFirst)
+        selectProgram(savedProgram);
 
     const auto session = savedSession();
     const auto restored = programIn(session, savedProgram);
@@ -118,6 +136,7 @@ TEST_P(Vst3SessionRestore, KeepsTheEditsOfTheSavedProgram)
     // The host takes what it is told as the plug-in's current values and sends them back, to
     // the controller at once and to the processor with the next call.
     std::map<Steinberg::Vst::ParamID, std::vector<double>> reported;
+    std::vector<std::set<Steinberg::Vst::ParamID>> reportedByCall;
     vst3host::ParameterChanges echoed;
 
     const auto call = [&](bool flush)
@@ -125,28 +144,51 @@ TEST_P(Vst3SessionRestore, KeepsTheEditsOfTheSavedProgram)
         vst3host::ParameterChanges out;
         const bool done = flush ? plugin.flush(echoed, out) : plugin.process(echoed, out);
         echoed.clear();
+        auto& ids = reportedByCall.emplace_back();
 
         for (const auto& [id, value] : out.lastValues())
         {
             controller.setParamNormalized(id, value);
             echoed.add(id, value);
             reported[id].push_back(value);
+            ids.insert(id);
         }
 
         return done;
     };
 
+    if (!programChangeFirst)
+    {
+        // The host plays on with the restored program, the values it was told sent back with
+        // the next block, then selects another.
+        ASSERT_TRUE(call(false));
+        ASSERT_TRUE(call(false));
+        ASSERT_TRUE(echoed.lastValues().empty());
+        reported.clear();
+        reportedByCall.clear();
+        selectProgram(0);
+    }
+
+    // Called off the framework's message thread, the controller keeps the program's values to
+    // hand out after a later block instead of sending them as edits at once.
+    ASSERT_TRUE(plugin.getHandler().getEdits().empty());
+    const auto inUse = programIn(session, programChangeFirst ? savedProgram : 0);
+
     ASSERT_TRUE(call(GetParam().firstCall == FirstCall::flush));
     ASSERT_TRUE(call(false));
     ASSERT_TRUE(call(false));
+
+    const auto& firstBlock = reportedByCall[GetParam().firstCall == FirstCall::flush ? 1 : 0];
 
     for (int k = 0; k < kNumParameters; ++k)
     {
         const auto& values = reported[(Steinberg::Vst::ParamID)k];
         ASSERT_FALSE(values.empty()) << "parameter " << k << " was not reported";
+        EXPECT_EQ(firstBlock.count((Steinberg::Vst::ParamID)k), 1u)
+            << "parameter " << k << " was not reported by the first audio block";
 
         for (const double value : values)
-            EXPECT_EQ((float)value, restored[(size_t)k]) << "parameter " << k;
+            EXPECT_EQ((float)value, inUse[(size_t)k]) << "parameter " << k;
     }
 
     const auto saved = plugin.getState();
@@ -159,7 +201,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(RestoreCase{"ProcessingBlockFirst", false, FirstCall::audioBlock},
                       RestoreCase{"BypassedByTheHostBlockFirst", true, FirstCall::audioBlock},
                       RestoreCase{"ProcessingFlushFirst", false, FirstCall::flush},
-                      RestoreCase{"BypassedByTheHostFlushFirst", true, FirstCall::flush}),
+                      RestoreCase{"BypassedByTheHostFlushFirst", true, FirstCall::flush},
+                      RestoreCase{"ProgramChangedAfterTheRestoreFlushFirst", false,
+                                  FirstCall::flush, ProgramChange::afterRestore}),
     [](const auto& testCase) { return std::string(testCase.param.name); });
 
 // A well-formed state without a "Properties" element holds nothing to read: the program in use
