@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <new>
 
 #if defined(__has_feature)
 #if __has_feature(address_sanitizer)
@@ -29,10 +28,8 @@ thread_local HeapCallCount* active __attribute__((tls_model("initial-exec"))) = 
 
 HeapCallCount::Coverage HeapCallCount::coverage() noexcept
 {
-#if defined(STOMPIX_HEAP_THREAD_SANITIZER)
+#if defined(STOMPIX_HEAP_ADDRESS_SANITIZER) || defined(STOMPIX_HEAP_THREAD_SANITIZER)
     return Coverage::nothing;
-#elif defined(STOMPIX_HEAP_ADDRESS_SANITIZER)
-    return Coverage::operatorNewAndDeleteOnly;
 #else
     return Coverage::everyHeapCall;
 #endif
@@ -177,80 +174,5 @@ extern "C"
         HeapCallCount::note(Effect::allocation, "pvalloc", size);
         return __libc_pvalloc(size);
     }
-}
-#elif defined(STOMPIX_HEAP_ADDRESS_SANITIZER)
-// The global operators new and delete, replaced on top of the sanitizer's C allocator.
-namespace
-{
-void* allocate(std::size_t size, const char* function) noexcept
-{
-    HeapCallCount::note(Effect::allocation, function, size);
-    return std::malloc(size == 0 ? 1 : size);
-}
-
-void release(void* block) noexcept
-{
-    if (block == nullptr)
-        return;
-
-    HeapCallCount::note(Effect::release, "operator delete", 0);
-    std::free(block);
-}
-} // namespace
-
-void* operator new(std::size_t size)
-{
-    if (void* const block = allocate(size, "operator new"))
-        return block;
-
-    throw std::bad_alloc();
-}
-
-void* operator new[](std::size_t size)
-{
-    if (void* const block = allocate(size, "operator new[]"))
-        return block;
-
-    throw std::bad_alloc();
-}
-
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept
-{
-    return allocate(size, "operator new");
-}
-
-void* operator new[](std::size_t size, const std::nothrow_t&) noexcept
-{
-    return allocate(size, "operator new[]");
-}
-
-void operator delete(void* block) noexcept
-{
-    release(block);
-}
-
-void operator delete[](void* block) noexcept
-{
-    release(block);
-}
-
-void operator delete(void* block, std::size_t) noexcept
-{
-    release(block);
-}
-
-void operator delete[](void* block, std::size_t) noexcept
-{
-    release(block);
-}
-
-void operator delete(void* block, const std::nothrow_t&) noexcept
-{
-    release(block);
-}
-
-void operator delete[](void* block, const std::nothrow_t&) noexcept
-{
-    release(block);
 }
 #endif

@@ -10,16 +10,15 @@ namespace testsupport
 // posix_memalign, aligned_alloc, memalign, valloc and pvalloc, which the framework's and the
 // standard library's operator new go through), so the count covers everything that runs on the
 // thread, a plug-in module loaded into the process included. Under the address or thread
-// sanitizer the sanitizer owns the C allocator: there only the global operators new and delete
-// are replaced (address sanitizer), or nothing is (thread sanitizer). A free of a null pointer
-// does nothing and is not counted. Counting takes no heap call of its own.
+// sanitizer the sanitizer owns the C allocator and nothing is replaced (so that the address
+// sanitizer still sees every allocation and its release match): there nothing is counted. A free
+// of a null pointer does nothing and is not counted. Counting takes no heap call of its own.
 class HeapCallCount final
 {
 public:
     enum class Coverage
     {
         everyHeapCall,
-        operatorNewAndDeleteOnly,
         nothing
     };
     static Coverage coverage() noexcept;

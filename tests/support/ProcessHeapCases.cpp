@@ -261,8 +261,8 @@ std::optional<std::string> whyHeapCallsAreNotCounted()
     if (HeapCallCount::coverage() == HeapCallCount::Coverage::everyHeapCall)
         return std::nullopt;
 
-    return "the sanitizer owns the C allocator in this build: heap calls in process are "
-           "counted only in builds without one";
+    return "the sanitizer owns the C allocator in this build: heap calls are counted only in "
+           "builds without one";
 }
 
 } // namespace testsupport
