@@ -36,6 +36,12 @@ bool VelmorOverwriteComponent::isStillAsked() const
             processor->getCurrentProgramSlot().activeChannelIndex() == askedChannel);
 }
 
+void VelmorOverwriteComponent::withdrawIfNoLongerAsked()
+{
+    if (isVisible() && !isStillAsked())
+        cancelButtonClicked();
+}
+
 bool VelmorOverwriteComponent::overwriteTarget()
 {
     if (presetMenu == nullptr || processor == nullptr)

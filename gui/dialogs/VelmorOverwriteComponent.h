@@ -21,13 +21,18 @@ public:
     void okButtonClicked() override;
     void cancelButtonClicked() override;
 
+    // Withdraws the question, as cancel answers it, once it no longer belongs to the program and
+    // channel in use, so that OK is not pressed on a question about another program.
+    void withdrawIfNoLongerAsked();
+
     // The preset file to be written; the owner sets it before each question.
     juce::File targetFile;
 
 protected:
     // False once a host has changed the program (or a state restore the channel) since the
     // question came up: OK then writes nothing and answers as cancel does, so that no other
-    // program's settings go into the file asked about.
+    // program's settings go into the file asked about, even when the change came too late for
+    // withdrawIfNoLongerAsked.
     bool isStillAsked() const;
 
     // Writes over targetFile; false when the write failed, in which case the user has been told

@@ -75,6 +75,11 @@ void VelmorPresetBrowser::cancelButtonClicked()
     hide();
 }
 
+void VelmorPresetBrowser::withdrawQuestionIfNoLongerAsked()
+{
+    overwriteConfirmation->withdrawIfNoLongerAsked();
+}
+
 void VelmorPresetBrowser::savePreset()
 {
     auto* fileBrowser = getBrowser();

@@ -26,6 +26,10 @@ public:
 
     void savePreset();
 
+    // Withdraws the overwrite question, back to the browser as its cancel goes, once it no
+    // longer belongs to the program and channel in use.
+    void withdrawQuestionIfNoLongerAsked();
+
 private:
     StompixZR7714AudioProcessor* processor;
     VelmorPresetMenu* presetMenu;

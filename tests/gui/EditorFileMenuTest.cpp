@@ -186,23 +186,37 @@ TEST_F(EditorTest, AnOverwriteQuestionWritesOnlyTheProgramItWasAskedFor)
         auto& question = ask();
         ASSERT_TRUE(isUpAndModal(question));
 
-        // The host changes the program while the question is up; the user answers OK.
+        // The question is gone without a write: back in the browser, or in the editor.
+        const auto expectGoneWithoutAWrite = [&](const char* how)
+        {
+            EXPECT_FALSE(question.isVisible()) << how;
+            EXPECT_FLOAT_EQ(depthInDeepJet(), 0.9f)
+                << how << ": program 0 was written into the file";
+            EXPECT_EQ(processor.getProgramSlot(0).presetPath[0], "Init.vzrp") << how;
+            EXPECT_EQ(processor.getProgramSlot(5).presetPath[0], "Deep Jet.vzrp") << how;
+            if (&question == &browserQuestion)
+            {
+                EXPECT_TRUE(isUpAndModal(browser)) << how << ": back to the browser";
+                buttonNamed(browser, "CANCEL").triggerClick();
+                dispatchPendingMessages();
+            }
+            EXPECT_FALSE(browser.isVisible()) << how;
+        };
+
+        // The host changes the program while the question is up: the editor's next tick
+        // withdraws it before the user can answer it.
         processor.setCurrentProgram(0);
         tick();
+        expectGoneWithoutAWrite("withdrawn on the tick");
+
+        // A change that lands between two ticks: OK writes nothing and answers as cancel does.
+        processor.setCurrentProgram(5);
+        tick();
+        ASSERT_TRUE(isUpAndModal(ask()));
+        processor.setCurrentProgram(0);
         buttonNamed(question, "OK").triggerClick();
         dispatchPendingMessages();
-
-        EXPECT_FALSE(question.isVisible()) << "answered as cancel is";
-        EXPECT_FLOAT_EQ(depthInDeepJet(), 0.9f) << "program 0 was written into the file";
-        EXPECT_EQ(processor.getProgramSlot(0).presetPath[0], "Init.vzrp");
-        EXPECT_EQ(processor.getProgramSlot(5).presetPath[0], "Deep Jet.vzrp");
-        if (&question == &browserQuestion)
-        {
-            EXPECT_TRUE(isUpAndModal(browser)) << "back to the browser";
-            buttonNamed(browser, "CANCEL").triggerClick();
-            dispatchPendingMessages();
-        }
-        EXPECT_FALSE(browser.isVisible());
+        expectGoneWithoutAWrite("answered before the tick");
 
         // Asked again and answered on the program it was asked for, it writes.
         processor.setCurrentProgram(5);
