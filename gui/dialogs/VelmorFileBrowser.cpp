@@ -231,7 +231,16 @@ juce::File VelmorFileBrowser::getSelectedFile() const
         return {};
 
     if (const auto* nameField = findNameField())
-        return velmor::fileNamedBy(browser->getRoot(), nameField->getText().trim());
+    {
+        // A name picked from the list is the entry's own, spaces at its ends included.
+        const auto text = nameField->getText();
+        const auto asItStands = velmor::fileNamedBy(browser->getRoot(), text);
+        if (text != text.trim() && asItStands.getParentDirectory() == browser->getRoot() &&
+            asItStands.exists())
+            return asItStands;
+
+        return velmor::fileNamedBy(browser->getRoot(), text.trim());
+    }
 
     return browser->getSelectedFile(0);
 }

@@ -291,17 +291,30 @@ TEST_F(PresetSaving, AFullOrReadOnlyFileSystemFailsTheSaveAndKeepsThePreset)
 
 TEST_F(PresetSaving, SaveAsAddsTheExtensionOnceAndClosesTheBrowser)
 {
+    // A preset whose name begins with a space, as the list shows it and a pick from it names it.
+    ASSERT_TRUE(folder.getChildFile(" Lead.vzrp").replaceWithText("<old/>"));
+
     for (const auto& [typed, saved] :
          std::vector<std::pair<juce::String, juce::String>>{{"Pad", "Pad.vzrp"},
                                                             {"Keys.vzrp", "Keys.vzrp"},
                                                             {"Loud.VZRP", "Loud.VZRP.vzrp"},
-                                                            {"  Pad Two  ", "Pad Two.vzrp"}})
+                                                            {"  Pad Two  ", "Pad Two.vzrp"},
+                                                            {" Lead.vzrp", " Lead.vzrp"}})
     {
         SCOPED_TRACE(typed);
+        const bool existed = folder.getChildFile(saved).existsAsFile();
         browser.show();
         typeName(typed);
         ASSERT_TRUE(buttonNamed(browser, "OK").isEnabled());
         browser.okButtonClicked();
+
+        // An existing preset is asked about first.
+        ASSERT_EQ(isUpAndModal(browserQuestion), existed);
+        if (existed)
+        {
+            buttonNamed(browserQuestion, "OK").triggerClick();
+            dispatchPendingMessages();
+        }
 
         EXPECT_FLOAT_EQ(depthIn(folder.getChildFile(saved)), 0.75f);
         EXPECT_EQ(slotPath(), saved);
@@ -309,7 +322,7 @@ TEST_F(PresetSaving, SaveAsAddsTheExtensionOnceAndClosesTheBrowser)
         EXPECT_FALSE(browser.isVisible() || browser.isCurrentlyModal(false));
         EXPECT_FALSE(browser.isTimerRunning());
     }
-    EXPECT_EQ(hostDisplay.updates, 4);
+    EXPECT_EQ(hostDisplay.updates, 6) << "one for each OK, the question's included";
     EXPECT_FALSE(folder.getChildFile("Keys.vzrp.vzrp").exists());
 }
 
