@@ -1,6 +1,7 @@
 #include "ProcessorTestSupport.h"
 
 #include "GuardedXml.h"
+#include "ScopedTemporaryHome.h"
 #include "StateChunk.h"
 #include "Utf8.h"
 #include "WatchedPipe.h"
@@ -146,9 +147,10 @@ TEST(GuardedXml, PresetFilesAreReadThroughTheSameGuard)
 
 TEST(GuardedXml, OnlyRegularFilesWithinTheBoundAreRead)
 {
-    const auto folder = juce::File::getSpecialLocation(juce::File::tempDirectory)
-                            .getNonexistentChildFile("stompix-special-files", {});
-    ASSERT_TRUE(folder.createDirectory());
+    // A fresh folder that goes however the test ends (HOME points there meanwhile, unread here).
+    const testsupport::ScopedTemporaryHome home("stompix-special-files");
+    const auto folder = home.folder();
+    ASSERT_TRUE(folder.isDirectory());
     const auto file = [&folder](const char* name) { return folder.getChildFile(name); };
 
     StompixZR7714AudioProcessor processor;
@@ -182,7 +184,6 @@ TEST(GuardedXml, OnlyRegularFilesWithinTheBoundAreRead)
         EXPECT_EQ(GuardedXml::parse(file(name)) != nullptr, parses) << name;
     EXPECT_EQ(pipe.readersLetGo(), 0) << "the pipe was opened to be read";
     EXPECT_EQ(GuardedXml::parse(file("Zero.vzrp")), nullptr);
-    folder.deleteRecursively();
 }
 
 class BadChunks : public ::testing::Test
