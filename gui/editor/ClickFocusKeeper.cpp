@@ -83,4 +83,11 @@ void ClickFocusKeeper::globalFocusChanged(juce::Component* focusedComponent)
     if (wanted != nullptr && wanted != restored && wanted->isShowing() &&
         wanted->getWantsKeyboardFocus() && !wanted->isCurrentlyBlockedByAnotherModalComponent())
         wanted->grabKeyboardFocus();
+    else if (restored->isCurrentlyBlockedByAnotherModalComponent())
+        // Behind a dialog that came up meanwhile (after a menu, whose window had the focus):
+        // keys would go to the dialog itself, not to its field. The dialog takes the focus as
+        // it does when it comes up.
+        if (auto* const dialog = juce::Component::getCurrentlyModalComponent();
+            dialog != nullptr && editor.isParentOf(dialog))
+            dialog->grabKeyboardFocus();
 }
