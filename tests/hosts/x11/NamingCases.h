@@ -6,7 +6,7 @@
 
 // The cases of every format's typing test: a preset name typed into the save-as browser and a
 // folder name typed into its new-folder prompt, on the bare Xvfb and with openbox running; with
-// clicks into the fields or without them, typing into each dialog as it comes up; and, under
+// clicks into the fields or without them, typing into the browser as it comes up; and, under
 // openbox, with each click held as a user holds it.
 struct NamingCase
 {
@@ -24,4 +24,4 @@ struct NamingCase
     void typeInto(EditorNaming& user) const;
 };
 
-extern const std::array<NamingCase, 8> namingCases;
+extern const std::array<NamingCase, 7> namingCases;
