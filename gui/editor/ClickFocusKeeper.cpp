@@ -59,6 +59,22 @@ void ClickFocusKeeper::mouseDown(const juce::MouseEvent& event)
     if (editor.isParentOf(focused) &&
         (focused == event.originalComponent || focused->isParentOf(event.originalComponent)))
         focusedByClick = focused;
+    else if (auto* const target = componentAClickFocuses(event.originalComponent))
+        // The press came before the window had the X focus back, and the framework focuses
+        // nothing in a window without it: note what the click would have focused.
+        focusedByClick = target;
+}
+
+juce::Component* ClickFocusKeeper::componentAClickFocuses(juce::Component* clicked) const
+{
+    if (clicked == nullptr || !editor.isParentOf(clicked) ||
+        !clicked->getMouseClickGrabsKeyboardFocus() ||
+        clicked->isCurrentlyBlockedByAnotherModalComponent())
+        return nullptr;
+    for (auto* candidate = clicked; candidate != &editor; candidate = candidate->getParentComponent())
+        if (candidate->getWantsKeyboardFocus() && candidate->isEnabled())
+            return candidate;
+    return nullptr;
 }
 
 void ClickFocusKeeper::mouseUp(const juce::MouseEvent&)
