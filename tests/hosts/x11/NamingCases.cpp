@@ -8,9 +8,8 @@ constexpr EditorNaming::Gestures noClicks{false, 0};
 } // namespace
 
 // The clicks are held only under openbox, where the window's focus change then comes between
-// the press and the release; typing without clicks once, on the bare X server, where the menu's
-// window takes the focus just the same.
-const std::array<NamingCase, 7> namingCases{{
+// the press and the release.
+const std::array<NamingCase, 8> namingCases{{
     {"preset, no window manager", false, false, clicks},
     {"folder, no window manager", false, true, clicks},
     {"preset typed as the browser comes up, no window manager", false, false, noClicks},
@@ -18,6 +17,7 @@ const std::array<NamingCase, 7> namingCases{{
     {"folder, openbox", true, true, clicks},
     {"preset, openbox, clicks held", true, false, heldClicks},
     {"folder, openbox, clicks held", true, true, heldClicks},
+    {"preset typed as the browser comes up, openbox", true, false, noClicks},
 }};
 
 void NamingCase::typeInto(EditorNaming& user) const

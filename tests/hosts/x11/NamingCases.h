@@ -24,4 +24,4 @@ struct NamingCase
     void typeInto(EditorNaming& user) const;
 };
 
-extern const std::array<NamingCase, 7> namingCases;
+extern const std::array<NamingCase, 8> namingCases;
