@@ -2,6 +2,7 @@
 
 #include "NumberText.h"
 #include "PluginIdentity.h"
+#include "UserPresetFolder.h"
 #include "VelmorFolderPaths.h"
 
 int StompixZR7714AudioProcessor::getNumParameters()
@@ -169,7 +170,5 @@ void StompixZR7714AudioProcessor::initDefaultPreset()
 
 juce::File StompixZR7714AudioProcessor::getPresetFolder()
 {
-    return juce::File::getSpecialLocation(juce::File::userMusicDirectory)
-        .getChildFile("Audio Music Apps")
-        .getChildFile("Velmor/Presets/StompixZR7714");
+    return userPresetFolder();
 }

@@ -139,9 +139,9 @@ void VelmorFileBrowser::createBrowser(int browserFlags, const juce::String& titl
             pathBox->setLookAndFeel(&pathBoxLook);
     }
     // Typing goes to the name field whenever the dialog takes the keyboard focus: when it comes
-    // up, and when a message, question or prompt over it closes. A click into it places the
-    // caret: a window manager takes the window's focus away before each click, so selecting the
-    // whole text on every focus gain made every click select everything.
+    // up, and when a message, question or prompt over it closes (which selects the name). A
+    // click into it places the caret: a window manager takes the window's focus away before each
+    // click, so selecting the whole text on every focus gain made every click select everything.
     if (auto* nameField = findNameField())
     {
         nameField->setExplicitFocusOrder(1);
@@ -159,7 +159,22 @@ void VelmorFileBrowser::createBrowser(int browserFlags, const juce::String& titl
             "newFolderComponent_", browser.get(), "Please enter the name of the new folder:");
         addChildComponent(newFolderPrompt.get());
         newFolderPrompt->needChangeParentModal(true);
+        watchDialogOver(*newFolderPrompt);
     }
+}
+
+void VelmorFileBrowser::watchDialogOver(juce::Component& dialog)
+{
+    dialog.addComponentListener(this);
+}
+
+void VelmorFileBrowser::componentVisibilityChanged(juce::Component& dialog)
+{
+    // Closing, the dialog has given the modal state back, and the focus has come back to the
+    // browser's default component.
+    if (auto* nameField = findNameField();
+        !dialog.isVisible() && nameField != nullptr && nameField->hasKeyboardFocus(false))
+        nameField->selectAll();
 }
 
 juce::Button* VelmorFileBrowser::getOkButton() const noexcept

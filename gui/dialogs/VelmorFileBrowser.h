@@ -18,7 +18,8 @@ class VelmorFileBrowser : public juce::Component,
                           public juce::Button::Listener,
                           public juce::TextEditor::Listener,
                           public juce::Timer,
-                          private juce::FileBrowserListener
+                          private juce::FileBrowserListener,
+                          private juce::ComponentListener
 {
 public:
     VelmorFileBrowser(const juce::String& name, const juce::String& title,
@@ -55,12 +56,17 @@ protected:
     juce::Button* getNewFolderButton() const noexcept;
     int getMode() const noexcept { return mode; }
     const juce::File& getRootFolder() const noexcept { return rootFolder; }
+    // A message, question or prompt over the browser, which takes its modal state while up: when
+    // it closes, the browser hands the focus back to its name field with the name selected, so
+    // that the next key replaces it.
+    void watchDialogOver(juce::Component& dialog);
 
 private:
     void selectionChanged() override;
     void fileClicked(const juce::File&, const juce::MouseEvent&) override;
     void fileDoubleClicked(const juce::File&) override;
     void browserRootChanged(const juce::File&) override;
+    void componentVisibilityChanged(juce::Component& dialog) override;
 
     std::unique_ptr<Velmor2StateKickButton> makeButton(const juce::String& name, int imageType,
                                                        juce::Rectangle<int> bounds);

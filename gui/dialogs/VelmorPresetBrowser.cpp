@@ -37,6 +37,8 @@ VelmorPresetBrowser::VelmorPresetBrowser(const juce::String& name, const juce::S
     addChildComponent(overwriteConfirmation.get());
     overwriteConfirmation->needChangeParentModal(true);
     failureBox = velmor::addMessageBox(*this);
+    watchDialogOver(*overwriteConfirmation);
+    watchDialogOver(*failureBox);
 }
 
 VelmorPresetBrowser::~VelmorPresetBrowser()

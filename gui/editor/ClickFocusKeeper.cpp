@@ -59,6 +59,22 @@ void ClickFocusKeeper::mouseDown(const juce::MouseEvent& event)
     if (editor.isParentOf(focused) &&
         (focused == event.originalComponent || focused->isParentOf(event.originalComponent)))
         focusedByClick = focused;
+    else if (auto* const target = componentAClickFocuses(event.originalComponent))
+        // The press came before the window had the X focus back, and the framework focuses
+        // nothing in a window without it: note what the click would have focused.
+        focusedByClick = target;
+}
+
+juce::Component* ClickFocusKeeper::componentAClickFocuses(juce::Component* clicked) const
+{
+    if (clicked == nullptr || !editor.isParentOf(clicked) ||
+        !clicked->getMouseClickGrabsKeyboardFocus() ||
+        clicked->isCurrentlyBlockedByAnotherModalComponent())
+        return nullptr;
+    for (auto* candidate = clicked; candidate != &editor; candidate = candidate->getParentComponent())
+        if (candidate->getWantsKeyboardFocus() && candidate->isEnabled())
+            return candidate;
+    return nullptr;
 }
 
 void ClickFocusKeeper::mouseUp(const juce::MouseEvent&)
@@ -83,4 +99,11 @@ void ClickFocusKeeper::globalFocusChanged(juce::Component* focusedComponent)
     if (wanted != nullptr && wanted != restored && wanted->isShowing() &&
         wanted->getWantsKeyboardFocus() && !wanted->isCurrentlyBlockedByAnotherModalComponent())
         wanted->grabKeyboardFocus();
+    else if (restored->isCurrentlyBlockedByAnotherModalComponent())
+        // Behind a dialog that came up meanwhile (after a menu, whose window had the focus):
+        // keys would go to the dialog itself, not to its field. The dialog takes the focus as
+        // it does when it comes up.
+        if (auto* const dialog = juce::Component::getCurrentlyModalComponent();
+            dialog != nullptr && editor.isParentOf(dialog))
+            dialog->grabKeyboardFocus();
 }

@@ -13,7 +13,15 @@
 // give the focus back to the component it noted before the click; keys then go there. From the
 // window's loss of the focus until that hand-back, this notes where each click (and whatever the
 // click did, such as showing a dialog) left the focus, and moves it back there when the
-// hand-back took it elsewhere. While the window keeps its focus it listens to nothing.
+// hand-back took it elsewhere; a press that comes before the window has the X focus again
+// focuses nothing, and it notes what the press would have focused. A hand-back to a component behind a dialog that came up meanwhile
+// (from a menu, whose window had taken the focus) goes on to the dialog, which gives it to its
+// field, as when it came up. While the window keeps its focus it listens to nothing.
+//
+// The correction comes after the hand-back, not with it: the framework tells focus listeners
+// from the message loop, and it reads every X event that has arrived in one go. A key read
+// together with the late focus change still reaches the component handed the focus; the keys
+// after it reach the corrected one.
 class ClickFocusKeeper final : private juce::MouseListener, private juce::FocusChangeListener
 {
 public:
@@ -34,6 +42,9 @@ private:
 
     // The component the framework gives the focus back to when the window is focused again.
     juce::Component* componentToRestore() const;
+    // What a click on this component focuses when its window has the focus: the first one from
+    // it up to the editor that wants the focus, or none.
+    juce::Component* componentAClickFocuses(juce::Component* clicked) const;
     void startWatching();
     void stopWatching();
 

@@ -4,6 +4,10 @@
 
 #include "XEventQueueWake.h"
 
+// The framework's run-loop entry for a watched socket, which its VST3 wrapper calls for a
+// host's run loop.
+#include <juce_events/native/juce_linux_EventLoopInternal.h>
+
 XEventQueueWake::XEventQueueWake(juce::Component& onScreen) : component(onScreen)
 {
     startTimer(intervalMs);
@@ -23,16 +27,13 @@ void XEventQueueWake::timerCallback()
 
     ::Display* const display = windowing->getDisplay();
     auto& x11 = *juce::X11Symbols::getInstance();
-    juce::XWindowSystemUtilities::ScopedXLock lock;
-    if (x11.xEventsQueued(display, QueuedAlready) == 0)
-        return;
+    {
+        juce::XWindowSystemUtilities::ScopedXLock lock;
+        if (x11.xEventsQueued(display, QueuedAlready) == 0)
+            return;
+    }
 
-    // A client message of type None: the framework's handler ignores it.
-    XEvent wake{};
-    wake.xclient.type = ClientMessage;
-    wake.xclient.window = (::Window)peer->getNativeHandle();
-    wake.xclient.message_type = None;
-    wake.xclient.format = 32;
-    x11.xSendEvent(display, wake.xclient.window, False, NoEventMask, &wake);
-    x11.xFlush(display);
+    // The framework's own callback for its connection, as when the socket is readable: it
+    // dispatches the queue in order.
+    juce::LinuxEventLoopInternal::invokeEventLoopCallbackForFd(x11.xConnectionNumber(display));
 }

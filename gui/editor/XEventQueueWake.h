@@ -10,9 +10,12 @@
 // gathers expose events), and that moves any events that arrived meanwhile, a click for
 // instance, into Xlib's queue. The socket is then empty, and those events wait until the server
 // sends something else: a click that arrives during a paint opens a menu only when the mouse
-// moves again. Every few milliseconds this looks at the queue; when events wait there, it sends
-// the component's window a message of no meaning, whose arrival makes the socket readable, and
-// the framework dispatches the queue in order.
+// moves again, and a dialog's focus change waits for the first key, which then reaches the
+// component focused before. Every few milliseconds this looks at the queue; when events wait
+// there, it has the framework's callback for the connection dispatch them in order. (A message
+// to the window, to make the socket readable, is not enough: Xlib reads the connection whenever
+// it flushes its output, which the framework does on every paint, so the message itself can land
+// in the queue with the rest.)
 class XEventQueueWake final : private juce::Timer
 {
 public:

@@ -1,16 +1,13 @@
 #include "BareXServer.h"
 #include "HostWindow.h"
+#include "HostWindowNaming.h"
 #include "LoadedModule.h"
-#include "NamingCases.h"
-#include "ScopedTemporaryHome.h"
-#include "WindowManager.h"
 #include "XvfbEnvironment.h"
 
 #include "AAX_Enums.h"
 
 #include <chrono>
 #include <functional>
-#include <optional>
 #include <thread>
 
 namespace
@@ -236,34 +233,16 @@ TEST_F(ModuleEditor, InstancesWithOpenViewsCloseInAnyOrder)
 // the host's window on every click before the editor sees the click.
 TEST_F(ModuleEditor, ANameTypedIntoTheDialogsMakesThePresetOrTheFolder)
 {
-    for (const NamingCase& tried : namingCases)
-    {
-        SCOPED_TRACE(tried.what);
-        const testsupport::ScopedTemporaryHome home("stompix-aax-typing");
-        ASSERT_NE(home.folder(), juce::File());
-        std::optional<WindowManager> windowManager;
-        if (tried.windowManager)
-        {
-            windowManager.emplace();
-            ASSERT_TRUE(windowManager->isRunning()) << windowManager->failure();
-        }
-
-        aaxhost::EffectInstance& instance = newInstance();
-        ASSERT_EQ(instance.createGui(), AAX_SUCCESS);
-        HostWindow hostWindow(editorWidth, editorHeight);
-        openView(instance.gui(), &hostWindow);
-        ASSERT_TRUE(wakeUntil(instance, [&] { return hostWindow.isPainted(); }));
-
-        EditorNaming user(hostWindow, tried.windowManager, [&] { instance.idle(); });
-        const auto made = home.presetFolder().getChildFile(tried.made());
-        tried.typeInto(user);
-        EXPECT_TRUE(
-            user.idleUntil([&] { return tried.folder ? made.isDirectory() : made.existsAsFile(); }))
-            << "nothing made at " << made.getFullPathName() << "\n"
-            << user.notes();
-
-        instance.releaseGui();
-        EXPECT_TRUE(wakeUntil(instance, [&] { return hostWindow.children().empty(); }));
-    }
+    aaxhost::EffectInstance* instance = nullptr;
+    expectTypedNamesMakeTheirFiles("stompix-aax-typing",
+                                   {[&](const HostWindow& hostWindow)
+                                    {
+                                        instance = &newInstance();
+                                        if (instance->createGui() != AAX_SUCCESS)
+                                            return false;
+                                        openView(instance->gui(), &hostWindow);
+                                        return true;
+                                    },
+                                    [&] { instance->idle(); }, [&] { instance->releaseGui(); }});
 }
 } // namespace

@@ -18,6 +18,18 @@ float brightness(juce::Colour colour)
 {
     return colour.getPerceivedBrightness();
 }
+
+// stompix-host's options for a typing case.
+juce::StringArray hostArgumentsFor(const NamingCase& tried)
+{
+    juce::StringArray arguments{tried.folder ? "--editor-new-folder" : "--editor-save-as",
+                                tried.typed()};
+    if (!tried.gestures.clickIntoField)
+        arguments.add("--editor-no-field-clicks");
+    if (tried.gestures.holdMilliseconds > 0)
+        arguments.addArray({"--editor-click-hold", juce::String(tried.gestures.holdMilliseconds)});
+    return arguments;
+}
 } // namespace
 
 // The built VST3 in the host's own window on a real X server (Xvfb, no window manager): real
@@ -85,8 +97,7 @@ TEST(EditorWindow, ANameTypedIntoTheVst3EditorsDialogsMakesThePresetOrTheFolder)
                 windowManager.emplace();
                 ASSERT_TRUE(windowManager->isRunning()) << windowManager->failure();
             }
-            run =
-                runHost({tried.folder ? "--editor-new-folder" : "--editor-save-as", tried.typed()});
+            run = runHost(hostArgumentsFor(tried));
         }
         ::setenv("DISPLAY", displayBefore.toRawUTF8(), 1);
         EXPECT_EQ(run.exitCode, 0) << run.output;

@@ -117,6 +117,24 @@ TEST_F(Host, RefusesAnUnsupportedLayout)
     EXPECT_TRUE(run.output.contains("refuses")) << run.output;
 }
 
+// A name for the editor's dialogs is typed with real key events: one with a character that has
+// no key to type it is refused before anything runs, rather than typed with the character left
+// out.
+TEST_F(Host, RefusesANameWithCharactersItCannotType)
+{
+    for (const auto* option : {"--editor-save-as", "--editor-new-folder"})
+        for (const auto& name :
+             {juce::String::fromUTF8(u8"Gr\u00fc\u00dfe"), juce::String("tab\there")})
+        {
+            SCOPED_TRACE(option + (" " + name));
+            const auto run = runHost({option, name});
+            EXPECT_NE(run.exitCode, 0);
+            EXPECT_TRUE(run.output.contains(juce::String(option) +
+                                            " takes a name of printable ASCII characters"))
+                << run.output;
+        }
+}
+
 // Bypassed by the host, the VST3 passes the audio as the effect switched off does: the inputs on
 // their outputs, a single input on both, bit for bit.
 TEST_F(Host, HostBypassPassesTheInputInEveryLayout)

@@ -1,6 +1,7 @@
 #include "TemporaryHome.h"
 
 #include "ScopedTemporaryHome.h"
+#include "UserPresetFolder.h"
 
 namespace
 {
@@ -16,7 +17,5 @@ juce::File temporaryHome()
 
 juce::File presetFolderInTemporaryHome()
 {
-    return juce::File::getSpecialLocation(juce::File::userMusicDirectory)
-        .getChildFile("Audio Music Apps")
-        .getChildFile("Velmor/Presets/StompixZR7714");
+    return userPresetFolder();
 }

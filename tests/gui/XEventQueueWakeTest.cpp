@@ -9,6 +9,8 @@
 #include "FrameworkEnvironment.h"
 #include "XEventQueueWake.h"
 
+#include <functional>
+
 namespace
 {
 // A window on the desktop that counts the requests to close it, which a window manager sends as
@@ -31,14 +33,17 @@ public:
 };
 
 // Runs the message loop (posted messages, timers and the sockets it watches) until the
-// condition holds or the time is up.
-template <typename Condition> bool serveUntil(Condition condition, int timeoutMs)
+// condition holds or the time is up; between its passes, whatever else the program does.
+template <typename Condition>
+bool serveUntil(Condition condition, int timeoutMs, const std::function<void()>& between = {})
 {
     const auto deadline = juce::Time::getMillisecondCounter() + (juce::uint32)timeoutMs;
     while (!condition() && juce::Time::getMillisecondCounter() < deadline)
     {
         testsupport::dispatchPendingMessages();
         juce::Thread::sleep(1);
+        if (between)
+            between();
     }
     return condition();
 }
@@ -64,29 +69,43 @@ void requestClose(::Window window)
 
 // The framework reads its connection outside its event callback (as its paints and pointer
 // queries do) just when an event arrives: the event lands in Xlib's queue and the socket is empty
-// again. The wake has the event dispatched all the same.
+// again. The wake has the event dispatched all the same, also when the connection is read again
+// between the message loop's passes, as Xlib does on every flush of the framework's.
 TEST(XEventQueueWake, EventsReadIntoXlibsQueueAreDispatched)
 {
     auto* const windowing = juce::XWindowSystem::getInstance();
     if (juce::Desktop::getInstance().getDisplays().displays.isEmpty() ||
         windowing->getDisplay() == nullptr)
         GTEST_SKIP() << "needs a display; the test command runs this suite under Xvfb as well";
-
-    ClosableWindow window;
-    const XEventQueueWake wake(window);
-    ASSERT_NE(window.getPeer(), nullptr);
-    // The window maps and paints; then the connection is quiet.
-    serveUntil([] { return false; }, 300);
-
-    requestClose((::Window)window.getPeer()->getNativeHandle());
     ::Display* const display = windowing->getDisplay();
     auto& x11 = *juce::X11Symbols::getInstance();
-    const auto deadline = juce::Time::getMillisecondCounter() + 2000;
-    while (x11.xEventsQueued(display, QueuedAfterReading) == 0 &&
-           juce::Time::getMillisecondCounter() < deadline)
-        juce::Thread::sleep(1);
-    ASSERT_GT(x11.xEventsQueued(display, QueuedAlready), 0);
+    // A flush: Xlib reads what has arrived into its queue.
+    const auto readTheConnection = [&]
+    {
+        juce::XWindowSystemUtilities::ScopedXLock lock;
+        x11.xFlush(display);
+    };
 
-    EXPECT_TRUE(serveUntil([&] { return window.closeRequests > 0; }, 2000));
-    EXPECT_EQ(window.closeRequests, 1);
+    for (const bool readBetweenPasses : {false, true})
+    {
+        SCOPED_TRACE(readBetweenPasses ? "the connection read between the loop's passes"
+                                       : "nothing else reads the connection");
+        ClosableWindow window;
+        const XEventQueueWake wake(window);
+        ASSERT_NE(window.getPeer(), nullptr);
+        // The window maps and paints; then the connection is quiet.
+        serveUntil([] { return false; }, 300);
+
+        requestClose((::Window)window.getPeer()->getNativeHandle());
+        const auto deadline = juce::Time::getMillisecondCounter() + 2000;
+        while (x11.xEventsQueued(display, QueuedAfterReading) == 0 &&
+               juce::Time::getMillisecondCounter() < deadline)
+            juce::Thread::sleep(1);
+        ASSERT_GT(x11.xEventsQueued(display, QueuedAlready), 0);
+
+        EXPECT_TRUE(serveUntil([&] { return window.closeRequests > 0; }, 2000,
+                               readBetweenPasses ? std::function<void()>(readTheConnection)
+                                                 : std::function<void()>()));
+        EXPECT_EQ(window.closeRequests, 1);
+    }
 }

@@ -1,5 +1,7 @@
 #include "ScopedTemporaryHome.h"
 
+#include "UserPresetFolder.h"
+
 #include <cstdlib>
 #include <utility>
 
@@ -49,9 +51,7 @@ ScopedTemporaryHome::~ScopedTemporaryHome()
 
 juce::File ScopedTemporaryHome::presetFolder() const
 {
-    return juce::File::getSpecialLocation(juce::File::userMusicDirectory)
-        .getChildFile("Audio Music Apps")
-        .getChildFile("Velmor/Presets/StompixZR7714");
+    return userPresetFolder();
 }
 
 TemporaryHomeEnvironment::TemporaryHomeEnvironment(juce::String folderPrefix)

@@ -1,9 +1,7 @@
 #include "Vst2PluginSupport.h"
 
 #include "HostWindow.h"
-#include "NamingCases.h"
-#include "ScopedTemporaryHome.h"
-#include "WindowManager.h"
+#include "HostWindowNaming.h"
 #include "XvfbEnvironment.h"
 
 #include <Opcodes.h>
@@ -157,34 +155,15 @@ TEST_F(EditorTest, InstancesWithOpenEditorsCloseInAnyOrder)
 // the host's window on every click before the editor sees the click.
 TEST_F(EditorTest, ANameTypedIntoTheDialogsMakesThePresetOrTheFolder)
 {
-    for (const NamingCase& tried : namingCases)
-    {
-        SCOPED_TRACE(tried.what);
-        const testsupport::ScopedTemporaryHome home("stompix-vst2-typing");
-        ASSERT_NE(home.folder(), juce::File());
-        std::optional<WindowManager> windowManager;
-        if (tried.windowManager)
-        {
-            windowManager.emplace();
-            ASSERT_TRUE(windowManager->isRunning()) << windowManager->failure();
-        }
-
-        PluginInstance instance(pluginModule(), host);
-        HostWindow hostWindow(editorWidth, editorHeight);
-        ASSERT_EQ(instance.dispatch(EffectOpcode::editorOpen, 0, 0, hostWindow.handle()), 1);
-        ASSERT_TRUE(idleUntil(instance, [&] { return hostWindow.isPainted(); }));
-
-        EditorNaming user(hostWindow, tried.windowManager,
-                          [&] { instance.dispatch(EffectOpcode::editorIdle); });
-        const auto made = home.presetFolder().getChildFile(tried.made());
-        tried.typeInto(user);
-        EXPECT_TRUE(
-            user.idleUntil([&] { return tried.folder ? made.isDirectory() : made.existsAsFile(); }))
-            << "nothing made at " << made.getFullPathName() << "\n"
-            << user.notes();
-
-        instance.dispatch(EffectOpcode::editorClose);
-        EXPECT_TRUE(idleUntil(instance, [&] { return hostWindow.children().empty(); }));
-    }
+    std::optional<PluginInstance> instance;
+    expectTypedNamesMakeTheirFiles("stompix-vst2-typing",
+                                   {[&](const HostWindow& hostWindow)
+                                    {
+                                        instance.emplace(pluginModule(), host);
+                                        return instance->dispatch(EffectOpcode::editorOpen, 0, 0,
+                                                                  hostWindow.handle()) == 1;
+                                    },
+                                    [&] { instance->dispatch(EffectOpcode::editorIdle); },
+                                    [&] { instance->dispatch(EffectOpcode::editorClose); }});
 }
 } // namespace

@@ -5,11 +5,13 @@
 #include "HostWindow.h"
 #include "HostedPlugin.h"
 #include "MessageLoop.h"
+#include "UserPresetFolder.h"
 #include "WindowManager.h"
 
 #include <iostream>
 
-int runEditorNaming(HostedPlugin& plugin, EditorNamingKind kind, const juce::String& name)
+int runEditorNaming(HostedPlugin& plugin, EditorNamingKind kind, const juce::String& name,
+                    EditorNaming::Gestures gestures)
 {
     std::unique_ptr<juce::AudioProcessorEditor> editor(plugin.getInstance().createEditorIfNeeded());
     if (editor == nullptr)
@@ -18,29 +20,24 @@ int runEditorNaming(HostedPlugin& plugin, EditorNamingKind kind, const juce::Str
         return 1;
     }
 
-    const auto presetFolder = juce::File::getSpecialLocation(juce::File::userMusicDirectory)
-                                  .getChildFile("Audio Music Apps")
-                                  .getChildFile("Velmor/Presets/StompixZR7714");
     const bool folder = kind == EditorNamingKind::folder;
-    const auto made = presetFolder.getChildFile(folder ? name : name + ".vzrp");
+    const auto made = userPresetFolder().getChildFile(folder ? name : name + ".vzrp");
     const auto isMade = [&] { return folder ? made.isDirectory() : made.existsAsFile(); };
 
     auto window = std::make_unique<EditorWindow>(*editor);
     std::string notes;
     {
         const HostWindow onScreen(reinterpret_cast<unsigned long>(window->getWindowHandle()));
-        EditorNaming user(onScreen, WindowManager::runsOnDisplay(),
+        EditorNaming user(onScreen, WindowManager::runsOnDisplay(), gestures,
                           [] { MessageLoop::runFor(10); });
         if (!user.idleUntil([&] { return onScreen.isPainted(); }, 5000))
             notes += "the editor never painted its window\n";
 
-        const auto text = name.toStdString();
         user.openSaveAsBrowser();
         if (folder)
-            user.typeIntoNewFolderPrompt(text);
+            user.typeIntoNewFolderPrompt(name.toStdString());
         else
-            user.typeIntoSaveAsBrowser(text.substr(0, text.size() / 2),
-                                       text.substr(text.size() / 2));
+            user.typeIntoSaveAsBrowser(name.toStdString());
         user.idleUntil(isMade);
         notes += user.notes();
     }

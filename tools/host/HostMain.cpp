@@ -71,7 +71,10 @@ int run(const HostOptions& options)
     for (const auto& [kind, name] : {std::pair{EditorNamingKind::preset, options.editorSaveAs},
                                      std::pair{EditorNamingKind::folder, options.editorNewFolder}})
         if (name.isNotEmpty())
-            if (const int result = runEditorNaming(*plugin, kind, name); result != 0)
+            if (const int result = runEditorNaming(
+                    *plugin, kind, name,
+                    {options.editorClicksIntoFields, options.editorClickHoldMilliseconds});
+                result != 0)
                 return result;
 
     if (options.output != juce::File())

@@ -25,6 +25,15 @@ bool parseChange(const juce::String& text, ParameterChange& change)
     return true;
 }
 
+// A name typed with real key events: only characters that have a key on a US keyboard.
+bool isTypeable(const juce::String& name)
+{
+    for (const auto character : name)
+        if (character < 0x20 || character >= 0x7F)
+            return false;
+    return true;
+}
+
 bool parseChannels(const juce::String& text, HostOptions& options)
 {
     options.numInputs = text.upToFirstOccurrenceOf(":", false, false).getIntValue();
@@ -88,8 +97,31 @@ bool parseHostOptions(const juce::StringArray& arguments, HostOptions& options, 
         {
             if (!needValue())
                 return false;
+            if (!isTypeable(value))
+            {
+                error = argument +
+                        " takes a name of printable ASCII characters, which have keys "
+                        "on a US keyboard, not " +
+                        value.quoted();
+                return false;
+            }
             (argument == "--editor-save-as" ? options.editorSaveAs : options.editorNewFolder) =
                 value;
+        }
+        else if (argument == "--editor-no-field-clicks")
+            options.editorClicksIntoFields = false;
+        else if (argument == "--editor-click-hold")
+        {
+            if (!needValue())
+                return false;
+            options.editorClickHoldMilliseconds = value.getIntValue();
+            if (value.isEmpty() || value.length() > 4 || !value.containsOnly("0123456789") ||
+                options.editorClickHoldMilliseconds > 5000)
+            {
+                error =
+                    "--editor-click-hold takes milliseconds from 0 to 5000, not " + value.quoted();
+                return false;
+            }
         }
         else if (argument == "--rate")
         {
@@ -192,5 +224,9 @@ juce::String getHostUsage()
            "  --editor-save-as NAME      open the editor on the X display and save a preset\n"
            "                             under NAME, typed with real key events\n"
            "  --editor-new-folder NAME   open the editor on the X display and make a preset\n"
-           "                             folder NAME, typed with real key events\n";
+           "                             folder NAME, typed with real key events\n"
+           "                             (NAME in printable ASCII, the keys of a US keyboard)\n"
+           "  --editor-no-field-clicks   ... typing into each dialog as it comes up, without a\n"
+           "                             click into its field first\n"
+           "  --editor-click-hold MS     ... holding each click down for MS milliseconds\n";
 }

@@ -22,9 +22,13 @@ struct HostOptions
     juce::File loadState;
     juce::File saveState;
     juce::File editorSnapshot; // a PNG of the editor driven by real mouse events (needs X)
-    // Names a user types into the editor's save-as browser and new-folder prompt (needs X).
+    // Names a user types into the editor's save-as browser and new-folder prompt (needs X), in
+    // printable ASCII: the keys of a US keyboard. The user clicks into each dialog's field first
+    // or types into it as it comes up, and holds each click down for a while or not at all.
     juce::String editorSaveAs;
     juce::String editorNewFolder;
+    bool editorClicksIntoFields = true;
+    int editorClickHoldMilliseconds = 0;
     double sampleRate = 0.0; // 0: the input file's rate, or 48000 for the test signal
     int blockSize = 512;
     double tempo = 120.0;

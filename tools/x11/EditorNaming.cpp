@@ -12,14 +12,18 @@ constexpr int saveAsItemX = 90, saveAsItemY = 63;
 // Where the editor's artwork lies under the dialogs, below the browser's buttons.
 constexpr int logoX = 8, logoY = 400, logoWidth = 100, logoHeight = 40;
 constexpr int buttonWidth = 132, buttonHeight = 51;
+// How long a user looks at a dialog that has come up before typing into it.
+constexpr int glanceMilliseconds = 100;
 } // namespace
 
 // The framework browser's "file:" field and SAVE.
 const EditorNaming::Area EditorNaming::fileField{52, 307, 240, 22};
 const EditorNaming::Area EditorNaming::saveButton{179, 336, buttonWidth, buttonHeight};
 
-EditorNaming::EditorNaming(const HostWindow& hostWindow, bool underWindowManager, Idle hostIdle)
-    : window(hostWindow), windowManager(underWindowManager), idle(std::move(hostIdle))
+EditorNaming::EditorNaming(const HostWindow& hostWindow, bool underWindowManager,
+                           Gestures userGestures, Idle hostIdle)
+    : window(hostWindow), windowManager(underWindowManager), gestures(userGestures),
+      idle(std::move(hostIdle))
 {
 }
 
@@ -80,27 +84,48 @@ bool EditorNaming::showsFocus(const Area& field) const
 void EditorNaming::clickAt(int x, int y)
 {
     const auto origin = window.originOnScreen();
-    input.click(origin.x + x, origin.y + y);
+    input.buttonDown(origin.x + x, origin.y + y);
+    if (gestures.holdMilliseconds > 0)
+        idleUntil([] { return false; }, gestures.holdMilliseconds);
+    input.buttonUp();
+}
+
+void EditorNaming::watchWindowFocus()
+{
+    const auto editors = window.children();
+    watchedWindow = editors.empty() ? 0 : editors.front().window;
+    if (watchedWindow != 0)
+        input.watchFocus(watchedWindow);
+}
+
+void EditorNaming::waitForFocusIn(const Area& field)
+{
+    if (watchedWindow != 0)
+        wait([&] { return input.focusArrived(watchedWindow); }, "the focus back in its window");
+    watchedWindow = 0;
+    wait([&] { return showsFocus(field); }, "the focus in the dialog's field");
 }
 
 void EditorNaming::clickIntoField(const Area& field, int x)
 {
     // Under a window manager the click moves the focus to the host's window and the editor
-    // takes it back; keys typed before that would reach the editor ahead of the click.
-    const auto editors = window.children();
-    const unsigned long editorWindow = editors.empty() ? 0 : editors.front().window;
-    if (windowManager && editorWindow != 0)
-        input.watchFocus(editorWindow);
+    // takes it back.
+    if (windowManager)
+        watchWindowFocus();
     clickAt(x, field.y + field.height / 2);
-    if (windowManager && editorWindow != 0)
-        wait([&] { return input.focusArrived(editorWindow); }, "the focus back in its window");
-    wait([&] { return showsFocus(field); }, "the focus in the name field");
+    waitForFocusIn(field);
+}
+
+void EditorNaming::type(const std::string& text)
+{
+    if (!input.type(text))
+        waitsRunOut += "the keyboard has no key for a character of \"" + text + "\"\n";
 }
 
 void EditorNaming::typeUntilLit(const std::string& text, const Area& okButton)
 {
     const auto before = window.pixels();
-    input.type(text);
+    type(text);
     // OK is dimmed until the dialog's poll has seen a name.
     wait(
         [&]
@@ -118,10 +143,12 @@ void EditorNaming::openSaveAsBrowser()
     clickAt(fileButtonX, fileButtonY);
 
     // The menu is a window of its own on the screen, which takes no click in its first quarter
-    // of a second.
+    // of a second. It takes the focus from the editor's window, which the browser takes back.
     const auto menuOpen = [&] { return window.viewableWindowsOnScreen() > windowsBefore; };
     if (!idleUntil(menuOpen))
         waitsRunOut += "the file menu never opened\n";
+    if (!gestures.clickIntoField)
+        watchWindowFocus();
     for (int tries = 0; tries < 10 && menuOpen(); ++tries)
     {
         clickAt(saveAsItemX, saveAsItemY);
@@ -132,14 +159,29 @@ void EditorNaming::openSaveAsBrowser()
             return changed(before, {logoX, logoY, logoWidth, logoHeight});
         },
         "the save-as browser");
+    if (!gestures.clickIntoField)
+    {
+        waitForFocusIn(fileField);
+        // A user looks at the browser a moment before typing. The editor may read its window's
+        // focus change a few milliseconds after the server sent it (it can wait in the editor's
+        // queue until the next event), and keys read together with it would still reach the
+        // component that had the focus before the menu.
+        idleUntil([] { return false; }, glanceMilliseconds);
+    }
 }
 
-void EditorNaming::typeIntoSaveAsBrowser(const std::string& firstPart, const std::string& rest)
+void EditorNaming::typeIntoSaveAsBrowser(const std::string& name)
 {
+    if (!gestures.clickIntoField)
+    {
+        typeUntilLit(name, saveButton);
+        input.press("Return");
+        return;
+    }
     clickIntoField(fileField, fileField.x + fileField.width / 2);
-    typeUntilLit(firstPart, saveButton);
+    typeUntilLit(name.substr(0, name.size() / 2), saveButton);
     clickIntoField(fileField, fileField.x + fileField.width - 10);
-    input.type(rest);
+    type(name.substr(name.size() / 2));
     input.press("Return");
 }
 
@@ -149,10 +191,14 @@ void EditorNaming::typeIntoNewFolderPrompt(const std::string& name)
     const Area field{23, 229, 280, 24};
     const Area ok{16, 307, buttonWidth, buttonHeight};
     // A user about to name the preset who makes a folder for it first.
-    clickIntoField(fileField, fileField.x + fileField.width / 2);
+    if (gestures.clickIntoField)
+        clickIntoField(fileField, fileField.x + fileField.width / 2);
+    if (windowManager)
+        watchWindowFocus();
     clickAt(newFolder.x + newFolder.width / 2, newFolder.y + newFolder.height / 2);
-    wait([&] { return showsFocus(field); }, "the new-folder prompt with the focus in its field");
-    clickIntoField(field, field.x + field.width / 2);
+    waitForFocusIn(field);
+    if (gestures.clickIntoField)
+        clickIntoField(field, field.x + field.width / 2);
     typeUntilLit(name, ok);
     input.press("Return");
 }

@@ -35,21 +35,31 @@ FakeInput::~FakeInput()
         XCloseDisplay(asDisplay(display));
 }
 
-void FakeInput::click(int x, int y)
+void FakeInput::buttonDown(int x, int y)
 {
     if (display == nullptr)
         return;
     Display* connection = asDisplay(display);
     XTestFakeMotionEvent(connection, DefaultScreen(connection), x, y, CurrentTime);
     XTestFakeButtonEvent(connection, Button1, True, CurrentTime);
+    XSync(connection, False);
+}
+
+void FakeInput::buttonUp()
+{
+    if (display == nullptr)
+        return;
+    Display* connection = asDisplay(display);
     XTestFakeButtonEvent(connection, Button1, False, CurrentTime);
     XSync(connection, False);
 }
 
-void FakeInput::type(const std::string& text)
+bool FakeInput::type(const std::string& text)
 {
+    bool typed = true;
     for (const char character : text)
-        tap(static_cast<unsigned char>(character));
+        typed = tap(static_cast<unsigned char>(character)) && typed;
+    return typed;
 }
 
 void FakeInput::press(const char* keyName)
@@ -57,14 +67,14 @@ void FakeInput::press(const char* keyName)
     tap(XStringToKeysym(keyName));
 }
 
-void FakeInput::tap(unsigned long keysym)
+bool FakeInput::tap(unsigned long keysym)
 {
     if (display == nullptr || keysym == NoSymbol)
-        return;
+        return false;
     Display* connection = asDisplay(display);
     const KeyCode code = XKeysymToKeycode(connection, keysym);
     if (code == 0)
-        return;
+        return false;
     // A keysym that is not the key's first one (an upper-case letter) needs Shift.
     const bool shifted = XkbKeycodeToKeysym(connection, code, 0, 0) != keysym;
     const KeyCode shift = XKeysymToKeycode(connection, XK_Shift_L);
@@ -75,6 +85,7 @@ void FakeInput::tap(unsigned long keysym)
     if (shifted)
         XTestFakeKeyEvent(connection, shift, False, CurrentTime);
     XSync(connection, False);
+    return true;
 }
 
 void FakeInput::watchFocus(unsigned long window)

@@ -16,11 +16,14 @@ public:
 
     bool isAvailable() const { return display != nullptr; }
 
-    // A left click at a point of the screen.
-    void click(int x, int y);
-    // Each character as a key press and release, with Shift where the character needs it;
-    // letters, digits and space.
-    void type(const std::string& text);
+    // A left click: the button pressed at a point of the screen, and released again, at once or
+    // after a while.
+    void buttonDown(int x, int y);
+    void buttonUp();
+    // Each character as a key press and release, with Shift where the character needs it: the
+    // printable ASCII characters, as on a US keyboard. False when the display's keyboard has no
+    // key for one of them, which is then left out.
+    bool type(const std::string& text);
     // One key by its keysym name, such as "Return".
     void press(const char* keyName);
 
@@ -30,7 +33,7 @@ public:
     bool focusArrived(unsigned long window);
 
 private:
-    void tap(unsigned long keysym);
+    bool tap(unsigned long keysym);
 
     void* display = nullptr;
 };

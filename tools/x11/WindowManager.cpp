@@ -5,6 +5,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
+#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <optional>
@@ -16,6 +17,7 @@
 namespace
 {
 constexpr auto announceTimeout = std::chrono::seconds(10);
+constexpr auto stopTimeout = std::chrono::seconds(5);
 
 std::optional<Window> supportingWindowOf(Display* display, Window window, Atom check)
 {
@@ -58,6 +60,7 @@ WindowManager::WindowManager()
         return;
     }
 
+    const pid_t parent = getpid();
     process = fork();
     if (process < 0)
     {
@@ -67,8 +70,13 @@ WindowManager::WindowManager()
     }
     if (process == 0)
     {
+        // It goes with the test; a test that ended before the request took effect has left it
+        // to another parent already.
         prctl(PR_SET_PDEATHSIG, SIGTERM);
-        const char* arguments[] = {"openbox", "--sm-disable", nullptr};
+        if (getppid() != parent)
+            _exit(1);
+        const char* arguments[] = {"openbox", "--sm-disable", "--config-file",
+                                   STOMPIX_OPENBOX_CONFIG, nullptr};
         execvp("openbox", const_cast<char**>(arguments));
         _exit(127);
     }
@@ -111,5 +119,19 @@ WindowManager::~WindowManager()
     if (process <= 0)
         return;
     kill(process, SIGTERM);
-    waitpid(process, nullptr, 0);
+    // One that does not stop in time is killed.
+    const auto deadline = std::chrono::steady_clock::now() + stopTimeout;
+    for (;;)
+    {
+        const pid_t stopped = waitpid(process, nullptr, WNOHANG);
+        if (stopped == process || (stopped < 0 && errno != EINTR))
+            return;
+        if (std::chrono::steady_clock::now() >= deadline)
+            break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    kill(process, SIGKILL);
+    while (waitpid(process, nullptr, 0) < 0 && errno == EINTR)
+    {
+    }
 }

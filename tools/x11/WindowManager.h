@@ -4,8 +4,10 @@
 #include <sys/types.h>
 
 // openbox on the test's display (DISPLAY), as a user's desktop runs a window manager: it frames
-// the host's windows and gives the focus to the window clicked. Ready once it has announced
-// itself on the root window; stopped again on destruction.
+// the host's windows and gives the focus to the window clicked, as openbox-rc.xml has it (not
+// the machine's configuration). Ready once it has announced itself on the root window; stopped
+// again on destruction (killed when it does not stop within seconds), and with the process that
+// started it.
 class WindowManager
 {
 public:
