@@ -71,7 +71,8 @@ juce::Component* ClickFocusKeeper::componentAClickFocuses(juce::Component* click
         !clicked->getMouseClickGrabsKeyboardFocus() ||
         clicked->isCurrentlyBlockedByAnotherModalComponent())
         return nullptr;
-    for (auto* candidate = clicked; candidate != &editor; candidate = candidate->getParentComponent())
+    for (auto* candidate = clicked; candidate != &editor;
+         candidate = candidate->getParentComponent())
         if (candidate->getWantsKeyboardFocus() && candidate->isEnabled())
             return candidate;
     return nullptr;

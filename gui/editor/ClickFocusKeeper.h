@@ -14,9 +14,10 @@
 // window's loss of the focus until that hand-back, this notes where each click (and whatever the
 // click did, such as showing a dialog) left the focus, and moves it back there when the
 // hand-back took it elsewhere; a press that comes before the window has the X focus again
-// focuses nothing, and it notes what the press would have focused. A hand-back to a component behind a dialog that came up meanwhile
-// (from a menu, whose window had taken the focus) goes on to the dialog, which gives it to its
-// field, as when it came up. While the window keeps its focus it listens to nothing.
+// focuses nothing, and it notes what the press would have focused. A hand-back to a component
+// behind a dialog that came up meanwhile (from a menu, whose window had taken the focus) goes on to
+// the dialog, which gives it to its field, as when it came up. While the window keeps its focus it
+// listens to nothing.
 //
 // The correction comes after the hand-back, not with it: the framework tells focus listeners
 // from the message loop, and it reads every X event that has arrived in one go. A key read

@@ -7,7 +7,7 @@
 #include <juce_gui_basics/juce_gui_basics.h>
 
 #include "ClickFocusKeeper.h"
-#include "FrameworkEnvironment.h"
+#include "OnScreen.h"
 #include "XEventQueueWake.h"
 
 namespace
@@ -42,27 +42,16 @@ public:
     ClickFocusKeeper keeper{*this};
 };
 
-template <typename Condition> bool serveUntil(Condition condition, int timeoutMs)
-{
-    const auto deadline = juce::Time::getMillisecondCounter() + (juce::uint32)timeoutMs;
-    while (!condition() && juce::Time::getMillisecondCounter() < deadline)
-    {
-        testsupport::dispatchPendingMessages();
-        juce::Thread::sleep(1);
-    }
-    return condition();
-}
-
 // Another client (a window manager) gives the input focus to a window, now.
 void focusFromOutside(::Window window)
 {
-    auto& x11 = *juce::X11Symbols::getInstance();
-    ::Display* const manager = x11.xOpenDisplay(nullptr);
-    ASSERT_NE(manager, nullptr);
-    x11.xSetInputFocus(manager, window == 0 ? x11.xRootWindow(manager, 0) : window,
-                       RevertToParent, CurrentTime);
-    x11.xSync(manager, False);
-    x11.xCloseDisplay(manager);
+    onscreen::asAnotherClient(
+        [window](::Display* manager)
+        {
+            auto& x11 = *juce::X11Symbols::getInstance();
+            x11.xSetInputFocus(manager, window == 0 ? x11.xRootWindow(manager, 0) : window,
+                               RevertToParent, CurrentTime);
+        });
 }
 
 // The time of the window's last user action, as the framework reads it for its focus requests.
@@ -95,33 +84,32 @@ void clickAt(juce::ComponentPeer& peer, juce::Point<float> at)
 // clicked.
 TEST(ClickFocusKeeper, AClickMadeBeforeTheWindowHasTheFocusBackFocusesTheFieldClicked)
 {
-    auto* const windowing = juce::XWindowSystem::getInstance();
-    if (juce::Desktop::getInstance().getDisplays().displays.isEmpty() ||
-        windowing->getDisplay() == nullptr)
+    ::Display* const display = onscreen::frameworkDisplay();
+    if (display == nullptr)
         GTEST_SKIP() << "needs a display; the test command runs this suite under Xvfb as well";
 
     TwoFieldWindow editor;
     ASSERT_NE(editor.getPeer(), nullptr);
     auto& peer = *editor.getPeer();
-    serveUntil([] { return false; }, 300); // maps and paints
+    onscreen::serveFor(300); // maps and paints
     // The window gets the focus, and gives it to its first field.
     focusFromOutside(editor.window());
-    ASSERT_TRUE(serveUntil([&] { return editor.first.hasKeyboardFocus(false); }, 2000));
+    ASSERT_TRUE(onscreen::serveUntil([&] { return editor.first.hasKeyboardFocus(false); }, 2000));
 
     // The manager takes the focus for the host's window; the framework's own focus requests
     // carry a time before that, as when the click reaches the editor first.
-    setUserTime(windowing->getDisplay(), editor.window(), 1);
+    setUserTime(display, editor.window(), 1);
     focusFromOutside(0);
-    ASSERT_TRUE(serveUntil([] { return juce::Component::getCurrentlyFocusedComponent() == nullptr; },
-                           2000));
+    ASSERT_TRUE(onscreen::serveUntil(
+        [] { return juce::Component::getCurrentlyFocusedComponent() == nullptr; }, 2000));
 
     clickAt(peer, editor.second.getBounds().getCentre().toFloat());
-    serveUntil([] { return false; }, 50);
+    onscreen::serveFor(50);
     ASSERT_EQ(juce::Component::getCurrentlyFocusedComponent(), nullptr)
         << "the X server took the framework's focus request after all";
 
     focusFromOutside(editor.window());
-    EXPECT_TRUE(serveUntil([&] { return editor.second.hasKeyboardFocus(false); }, 2000));
-    serveUntil([] { return false; }, 50);
+    EXPECT_TRUE(onscreen::serveUntil([&] { return editor.second.hasKeyboardFocus(false); }, 2000));
+    onscreen::serveFor(50);
     EXPECT_TRUE(editor.second.hasKeyboardFocus(false));
 }

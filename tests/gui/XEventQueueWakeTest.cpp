@@ -6,10 +6,8 @@
 #define JUCE_GUI_BASICS_INCLUDE_XHEADERS 1
 #include <juce_gui_basics/juce_gui_basics.h>
 
-#include "FrameworkEnvironment.h"
+#include "OnScreen.h"
 #include "XEventQueueWake.h"
-
-#include <functional>
 
 namespace
 {
@@ -32,38 +30,22 @@ public:
     int closeRequests = 0;
 };
 
-// Runs the message loop (posted messages, timers and the sockets it watches) until the
-// condition holds or the time is up; between its passes, whatever else the program does.
-template <typename Condition>
-bool serveUntil(Condition condition, int timeoutMs, const std::function<void()>& between = {})
-{
-    const auto deadline = juce::Time::getMillisecondCounter() + (juce::uint32)timeoutMs;
-    while (!condition() && juce::Time::getMillisecondCounter() < deadline)
-    {
-        testsupport::dispatchPendingMessages();
-        juce::Thread::sleep(1);
-        if (between)
-            between();
-    }
-    return condition();
-}
-
 // Another client (a window manager) asks the window to close.
 void requestClose(::Window window)
 {
-    auto& x11 = *juce::X11Symbols::getInstance();
-    ::Display* const manager = x11.xOpenDisplay(nullptr);
-    ASSERT_NE(manager, nullptr);
-    XEvent request{};
-    request.xclient.type = ClientMessage;
-    request.xclient.window = window;
-    request.xclient.message_type = x11.xInternAtom(manager, "WM_PROTOCOLS", False);
-    request.xclient.format = 32;
-    request.xclient.data.l[0] = (long)x11.xInternAtom(manager, "WM_DELETE_WINDOW", False);
-    request.xclient.data.l[1] = CurrentTime;
-    x11.xSendEvent(manager, window, False, NoEventMask, &request);
-    x11.xSync(manager, False);
-    x11.xCloseDisplay(manager);
+    onscreen::asAnotherClient(
+        [window](::Display* manager)
+        {
+            auto& x11 = *juce::X11Symbols::getInstance();
+            XEvent request{};
+            request.xclient.type = ClientMessage;
+            request.xclient.window = window;
+            request.xclient.message_type = x11.xInternAtom(manager, "WM_PROTOCOLS", False);
+            request.xclient.format = 32;
+            request.xclient.data.l[0] = (long)x11.xInternAtom(manager, "WM_DELETE_WINDOW", False);
+            request.xclient.data.l[1] = CurrentTime;
+            x11.xSendEvent(manager, window, False, NoEventMask, &request);
+        });
 }
 } // namespace
 
@@ -73,11 +55,9 @@ void requestClose(::Window window)
 // between the message loop's passes, as Xlib does on every flush of the framework's.
 TEST(XEventQueueWake, EventsReadIntoXlibsQueueAreDispatched)
 {
-    auto* const windowing = juce::XWindowSystem::getInstance();
-    if (juce::Desktop::getInstance().getDisplays().displays.isEmpty() ||
-        windowing->getDisplay() == nullptr)
+    ::Display* const display = onscreen::frameworkDisplay();
+    if (display == nullptr)
         GTEST_SKIP() << "needs a display; the test command runs this suite under Xvfb as well";
-    ::Display* const display = windowing->getDisplay();
     auto& x11 = *juce::X11Symbols::getInstance();
     // A flush: Xlib reads what has arrived into its queue.
     const auto readTheConnection = [&]
@@ -94,7 +74,7 @@ TEST(XEventQueueWake, EventsReadIntoXlibsQueueAreDispatched)
         const XEventQueueWake wake(window);
         ASSERT_NE(window.getPeer(), nullptr);
         // The window maps and paints; then the connection is quiet.
-        serveUntil([] { return false; }, 300);
+        onscreen::serveFor(300);
 
         requestClose((::Window)window.getPeer()->getNativeHandle());
         const auto deadline = juce::Time::getMillisecondCounter() + 2000;
@@ -103,9 +83,10 @@ TEST(XEventQueueWake, EventsReadIntoXlibsQueueAreDispatched)
             juce::Thread::sleep(1);
         ASSERT_GT(x11.xEventsQueued(display, QueuedAlready), 0);
 
-        EXPECT_TRUE(serveUntil([&] { return window.closeRequests > 0; }, 2000,
-                               readBetweenPasses ? std::function<void()>(readTheConnection)
-                                                 : std::function<void()>()));
+        EXPECT_TRUE(onscreen::serveUntil([&] { return window.closeRequests > 0; }, 2000,
+                                         readBetweenPasses
+                                             ? std::function<void()>(readTheConnection)
+                                             : std::function<void()>()));
         EXPECT_EQ(window.closeRequests, 1);
     }
 }
