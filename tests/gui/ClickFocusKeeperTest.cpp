@@ -37,9 +37,13 @@ public:
 
     ::Window window() const { return (::Window)getPeer()->getNativeHandle(); }
 
-    juce::TextEditor first, second;
+private:
+    // Destroyed after the fields: the focused one tells the window that it loses the focus.
     const XEventQueueWake wake{*this};
     ClickFocusKeeper keeper{*this};
+
+public:
+    juce::TextEditor first, second;
 };
 
 // Another client (a window manager) gives the input focus to a window, now.
