@@ -8,10 +8,10 @@
 
 #include <functional>
 
-void EditorTest::EditorCloser::operator()(StompixZR7714AudioProcessorEditor* editor) const
+void EditorTest::EditorCloser::operator()(StompixZR7714AudioProcessorEditor* closing) const
 {
-    processor->editorBeingDeleted(editor);
-    delete editor;
+    processor->editorBeingDeleted(closing);
+    delete closing;
 }
 
 void EditorTest::SetUp()
