@@ -1,9 +1,12 @@
 #include "LoadedModule.h"
 
+#include "DynamicSymbols.h"
+
 #include "AAX_Enums.h"
 #include "AAX_UIDs.h"
 #include "ACF/acfuids.h"
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -88,6 +91,18 @@ TEST_F(ModuleRegistration, AnswersTheOtherEntryPoints)
     IACFComponentDefinition* component = nullptr;
     EXPECT_EQ(module.registerComponent(host.unknown(), 0, &component), AAX_SUCCESS);
     EXPECT_EQ(component, nullptr);
+}
+
+// Nothing of the framework or the processor is visible to the host or to libraries loaded
+// after the module.
+TEST(ModuleExports, AreTheSevenEntryPointsAlone)
+{
+    std::string error;
+    const auto exported = testsupport::definedDynamicSymbols(STOMPIX_AAX_MODULE_PATH, error);
+    EXPECT_EQ(error, "");
+    EXPECT_EQ(exported, (std::set<std::string>{"ACFRegisterPlugin", "ACFRegisterComponent",
+                                               "ACFGetClassFactory", "ACFCanUnloadNow",
+                                               "ACFStartup", "ACFShutdown", "ACFGetSDKVersion"}));
 }
 
 // The GUI knows the editor's size once it is initialised; a container without a window gets no

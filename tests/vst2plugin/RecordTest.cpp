@@ -1,10 +1,14 @@
 #include "Vst2PluginSupport.h"
 
+#include "DynamicSymbols.h"
+
 #include <Opcodes.h>
 
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
+#include <set>
+#include <string>
 
 namespace
 {
@@ -182,6 +186,11 @@ TEST(PluginModuleTest, ExportsOnlyTheEntryPoints)
     EXPECT_NE(module.findSymbol("main_macho"), nullptr);
     EXPECT_EQ(module.findSymbol("createPluginFilter"), nullptr);
     EXPECT_EQ(module.findSymbol("_ZN4juce14MessageManager11getInstanceEv"), nullptr);
+
+    std::string error;
+    const auto exported = testsupport::definedDynamicSymbols(STOMPIX_VST2_PLUGIN_PATH, error);
+    EXPECT_EQ(error, "");
+    EXPECT_EQ(exported, (std::set<std::string>{"VSTPluginMain", "main_macho"}));
 }
 
 TEST(PluginModuleTest, BothEntryPointsMakeInstancesThatCloseThemselves)
