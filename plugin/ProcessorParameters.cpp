@@ -109,6 +109,7 @@ void StompixZR7714AudioProcessor::setCurrentProgram(int index)
     if (announceFromFirstBlock)
         liveValuesUnannounced = true;
 
+    programLoads.fetch_add(1, std::memory_order_release);
     presetLoaded = 1;
     parametersChanged = 1;
     activeChannelChanged = 1;

@@ -103,6 +103,14 @@ public:
         return phaserTypeWrites.load(std::memory_order_relaxed);
     }
 
+    // How many times a program's stored values have become the live ones: a host's program
+    // change, a state or program-chunk restore. A question the editor asks about the settings in
+    // use belongs to the load it was asked after.
+    juce::uint32 getProgramLoads() const noexcept
+    {
+        return programLoads.load(std::memory_order_acquire);
+    }
+
     // The slot in use; the editor switches its channel, copies channels and sets preset paths.
     ProgramSlot& getCurrentProgramSlot() noexcept { return programSlots[(size_t)currentProgram]; }
     const ProgramSlot& getProgramSlot(int index) const noexcept;
@@ -211,6 +219,7 @@ private:
     // up; the audio thread restarts the countdown when it sees the count move.
     static constexpr int noSwitchDue = -1;
     std::atomic<juce::uint32> phaserTypeWrites{0};
+    std::atomic<juce::uint32> programLoads{0};
     juce::uint32 phaserTypeWritesSeen = 0;
     int debounceLength = 2205;
     int switchCountdown = noSwitchDue; // samples until the switch is due; 0: due now

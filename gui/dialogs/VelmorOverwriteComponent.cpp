@@ -25,6 +25,7 @@ void VelmorOverwriteComponent::show(int numberOfButtons, int iconKind)
     {
         askedProgram = processor->getCurrentProgram();
         askedChannel = processor->getCurrentProgramSlot().activeChannelIndex();
+        askedAfterLoad = processor->getProgramLoads();
     }
     VelmorAlertComponent::show(numberOfButtons, iconKind);
 }
@@ -32,7 +33,8 @@ void VelmorOverwriteComponent::show(int numberOfButtons, int iconKind)
 bool VelmorOverwriteComponent::isStillAsked() const
 {
     return processor == nullptr ||
-           (processor->getCurrentProgram() == askedProgram &&
+           (processor->getProgramLoads() == askedAfterLoad &&
+            processor->getCurrentProgram() == askedProgram &&
             processor->getCurrentProgramSlot().activeChannelIndex() == askedChannel);
 }
 

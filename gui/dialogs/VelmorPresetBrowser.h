@@ -27,7 +27,7 @@ public:
     void savePreset();
 
     // Withdraws the overwrite question, back to the browser as its cancel goes, once it no
-    // longer belongs to the program and channel in use.
+    // longer belongs to the settings in use (another program or channel, a restored state).
     void withdrawQuestionIfNoLongerAsked();
 
 private:

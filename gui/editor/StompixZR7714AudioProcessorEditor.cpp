@@ -300,8 +300,8 @@ void StompixZR7714AudioProcessorEditor::timerCallback()
 
         if (owner.presetLoaded.exchange(0) != 0)
         {
-            // A host's program change or a restore: an overwrite question asked on another
-            // program or channel goes before OK can answer it.
+            // A host's program change or a restore: an overwrite question asked before it goes
+            // before OK can answer it.
             overwritePresetComponent_->withdrawIfNoLongerAsked();
             savePresetBrowser_->withdrawQuestionIfNoLongerAsked();
             presetResyncPending = true;

@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <functional>
 #include <set>
+#include <string>
 
 namespace
 {
@@ -143,7 +144,7 @@ TEST_F(EditorTest, SavePresetAsksBeforeWritingOverTheChannelsPreset)
     EXPECT_FALSE(question.isVisible());
 }
 
-TEST_F(EditorTest, AnOverwriteQuestionWritesOnlyTheProgramItWasAskedFor)
+TEST_F(EditorTest, AnOverwriteQuestionWritesOnlyTheSettingsItWasAskedFor)
 {
     // Program 5 plays "Deep Jet" at depth 0.9; program 0 has the defaults (depth 0.5).
     writePreset("Deep Jet.vzrp", 0.9f);
@@ -178,53 +179,108 @@ TEST_F(EditorTest, AnOverwriteQuestionWritesOnlyTheProgramItWasAskedFor)
             dispatchPendingMessages();
             return browserQuestion;
         }};
-    for (const auto& ask : askers)
+
+    // Program 5, channel A, as another host's state (an undo, a host preset) holds it: depth 0.3
+    // and the preset "Other.vzrp".
+    const auto otherState = [](bool wholeState)
+    {
+        StompixZR7714AudioProcessor other;
+        other.setCurrentProgram(5);
+        other.getCurrentProgramSlot().presetPath[0] = "Other.vzrp";
+        other.setParameter(kDepth, 0.3f);
+        juce::MemoryBlock chunk;
+        if (wholeState)
+            other.getStateInformation(chunk);
+        else
+            other.getCurrentProgramStateInformation(chunk);
+        return chunk;
+    };
+    const auto wholeState = otherState(true);
+    const auto programChunk = otherState(false);
+
+    // What the host does while the question is up, and the preset program 5's channel A names
+    // afterwards. A restore of the same program and channel leaves the question about settings
+    // the user no longer has, as a program change does.
+    struct Interruption
+    {
+        const char* what;
+        std::function<void()> interrupt;
+        juce::String presetOfProgram5;
+    };
+    const Interruption interruptions[] = {
+        {"a program change", [&] { processor.setCurrentProgram(0); }, "Deep Jet.vzrp"},
+        {"a whole-state restore",
+         [&] { processor.setStateInformation(wholeState.getData(), (int)wholeState.getSize()); },
+         "Other.vzrp"},
+        {"a program-chunk restore",
+         [&]
+         {
+             processor.setCurrentProgramStateInformation(programChunk.getData(),
+                                                         (int)programChunk.getSize());
+         },
+         "Other.vzrp"},
+    };
+
+    const auto askOnDeepJet = [&](const std::function<juce::Component&()>& ask) -> juce::Component&
     {
         processor.setCurrentProgram(5);
+        slot().presetPath[0] = "Deep Jet.vzrp";
         processor.setParameter(kDepth, 0.7f);
         tick();
-        auto& question = ask();
-        ASSERT_TRUE(isUpAndModal(question));
+        return ask();
+    };
 
-        // The question is gone without a write: back in the browser, or in the editor.
-        const auto expectGoneWithoutAWrite = [&](const char* how)
+    for (const auto& ask : askers)
+    {
+        for (const auto& interruption : interruptions)
         {
-            EXPECT_FALSE(question.isVisible()) << how;
-            EXPECT_FLOAT_EQ(depthInDeepJet(), 0.9f)
-                << how << ": program 0 was written into the file";
-            EXPECT_EQ(processor.getProgramSlot(0).presetPath[0], "Init.vzrp") << how;
-            EXPECT_EQ(processor.getProgramSlot(5).presetPath[0], "Deep Jet.vzrp") << how;
-            if (&question == &browserQuestion)
+            for (const bool beforeTheTick : {false, true})
             {
-                EXPECT_TRUE(isUpAndModal(browser)) << how << ": back to the browser";
-                buttonNamed(browser, "CANCEL").triggerClick();
-                dispatchPendingMessages();
+                const auto how = std::string(interruption.what) +
+                                 (beforeTheTick ? ", OK before the tick" : ", then a tick") +
+                                 (&ask == &askers[0] ? " (Save Preset)" : " (save-as browser)");
+                auto& question = askOnDeepJet(ask);
+                ASSERT_TRUE(isUpAndModal(question)) << how;
+
+                // The editor's next tick withdraws it before the user can answer it; a change
+                // that lands between two ticks makes OK write nothing and answer as cancel does.
+                interruption.interrupt();
+                if (beforeTheTick)
+                {
+                    buttonNamed(question, "OK").triggerClick();
+                    dispatchPendingMessages();
+                }
+                else
+                {
+                    tick();
+                }
+
+                // Gone without a write: back in the browser, or in the editor.
+                EXPECT_FALSE(question.isVisible()) << how;
+                EXPECT_FLOAT_EQ(depthInDeepJet(), 0.9f) << how << ": written into the file";
+                EXPECT_EQ(processor.getProgramSlot(0).presetPath[0], "Init.vzrp") << how;
+                EXPECT_EQ(processor.getProgramSlot(5).presetPath[0], interruption.presetOfProgram5)
+                    << how;
+                if (&question == &browserQuestion)
+                {
+                    EXPECT_TRUE(isUpAndModal(browser)) << how << ": back to the browser";
+                    buttonNamed(browser, "CANCEL").triggerClick();
+                    dispatchPendingMessages();
+                }
+                EXPECT_FALSE(browser.isVisible()) << how;
             }
-            EXPECT_FALSE(browser.isVisible()) << how;
-        };
+        }
 
-        // The host changes the program while the question is up: the editor's next tick
-        // withdraws it before the user can answer it.
-        processor.setCurrentProgram(0);
+        // Asked again and answered on the settings it was asked for, it writes them, with the
+        // host's automation of a parameter meanwhile: a save writes the values current at OK.
+        auto& again = askOnDeepJet(ask);
+        processor.setParameter(kDepth, 0.65f);
         tick();
-        expectGoneWithoutAWrite("withdrawn on the tick");
-
-        // A change that lands between two ticks: OK writes nothing and answers as cancel does.
-        processor.setCurrentProgram(5);
-        tick();
-        ASSERT_TRUE(isUpAndModal(ask()));
-        processor.setCurrentProgram(0);
-        buttonNamed(question, "OK").triggerClick();
-        dispatchPendingMessages();
-        expectGoneWithoutAWrite("answered before the tick");
-
-        // Asked again and answered on the program it was asked for, it writes.
-        processor.setCurrentProgram(5);
-        tick();
-        auto& again = ask();
+        ASSERT_TRUE(isUpAndModal(again));
         buttonNamed(again, "OK").triggerClick();
         dispatchPendingMessages();
-        EXPECT_FLOAT_EQ(depthInDeepJet(), 0.7f);
+        EXPECT_FLOAT_EQ(depthInDeepJet(), 0.65f);
+        EXPECT_EQ(processor.getProgramSlot(5).presetPath[0], "Deep Jet.vzrp");
         EXPECT_FALSE(again.isVisible() || browser.isVisible());
 
         // Back to Deep Jet as it was for the next road.
