@@ -44,6 +44,19 @@ void DialogModalState::leave(juce::Component& dialog)
     dialog.setVisible(false);
 }
 
+bool passKeyToField(juce::Component& dialog, juce::TextEditor* field, const juce::KeyPress& key)
+{
+    // Keys that a focused child left unused come up here too, and so do those that a message box
+    // over the dialog leaves: neither belongs to the field.
+    if (field == nullptr || !field->isShowing() || !field->isEnabled() ||
+        dialog.hasKeyboardFocus(true) || dialog.isCurrentlyBlockedByAnotherModalComponent())
+        return false;
+
+    // Refused until the framework has seen the window's focus come in; the key goes in anyway.
+    field->grabKeyboardFocus();
+    return field->keyPressed(key);
+}
+
 void setButtonActive(juce::Component& button, bool isActive)
 {
     button.setAlpha(isActive ? 1.0f : 0.5f);

@@ -30,6 +30,13 @@ private:
     bool holdsParentModalState = false;
 };
 
+// For a dialog's keyPressed: a key that reaches the dialog itself, while nothing inside it has
+// the keyboard focus, goes to its name field, which takes the focus where it can. Keys come to
+// a modal dialog that way while its window has the X focus but the framework has not noted it
+// yet (a dialog brought up from a menu, whose window held the focus), and while the framework
+// hands the focus back to a component behind the dialog. True when the field used the key.
+bool passKeyToField(juce::Component& dialog, juce::TextEditor* field, const juce::KeyPress& key);
+
 // Full opacity and enabled, or half opacity and disabled.
 void setButtonActive(juce::Component& button, bool isActive);
 

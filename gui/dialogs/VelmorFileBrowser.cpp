@@ -177,6 +177,11 @@ void VelmorFileBrowser::componentVisibilityChanged(juce::Component& dialog)
         nameField->selectAll();
 }
 
+bool VelmorFileBrowser::keyPressed(const juce::KeyPress& key)
+{
+    return velmor::passKeyToField(*this, findNameField(), key);
+}
+
 juce::Button* VelmorFileBrowser::getOkButton() const noexcept
 {
     return okButton.get();

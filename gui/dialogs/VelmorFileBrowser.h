@@ -29,6 +29,8 @@ public:
     ~VelmorFileBrowser() override;
 
     void paint(juce::Graphics&) override;
+    // Keys that reach the dialog while nothing in it has the focus go to the name field.
+    bool keyPressed(const juce::KeyPress& key) override;
     // Every 200 ms while shown: OK is usable only for a selection the mode can act on.
     void timerCallback() override;
     void buttonClicked(juce::Button*) override;

@@ -55,6 +55,11 @@ void VelmorNewFolderComponent::paint(juce::Graphics& g)
     g.drawImageAt(backgroundImage, 0, 0);
 }
 
+bool VelmorNewFolderComponent::keyPressed(const juce::KeyPress& key)
+{
+    return velmor::passKeyToField(*this, nameEditor.get(), key);
+}
+
 void VelmorNewFolderComponent::needChangeParentModal(bool shouldChangeParentModal)
 {
     changeParentModal = shouldChangeParentModal;

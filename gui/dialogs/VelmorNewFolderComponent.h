@@ -22,6 +22,8 @@ public:
     ~VelmorNewFolderComponent() override;
 
     void paint(juce::Graphics&) override;
+    // Keys that reach the prompt while nothing in it has the focus go to the name field.
+    bool keyPressed(const juce::KeyPress& key) override;
     void buttonClicked(juce::Button*) override;
     // Every 200 ms while shown: OK is usable only while the name field holds more than spaces.
     void timerCallback() override;

@@ -21,8 +21,9 @@
 //
 // The correction comes after the hand-back, not with it: the framework tells focus listeners
 // from the message loop, and it reads every X event that has arrived in one go. A key read
-// together with the late focus change still reaches the component handed the focus; the keys
-// after it reach the corrected one.
+// together with the late focus change still reaches the component handed the focus; behind a
+// dialog, that component passes it to the dialog, which gives it to its name field (as it does
+// with the keys that come before the hand-back, while nothing has the focus).
 class ClickFocusKeeper final : private juce::MouseListener, private juce::FocusChangeListener
 {
 public:
