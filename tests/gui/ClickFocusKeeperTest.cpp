@@ -17,23 +17,13 @@
 
 namespace
 {
-// A window with two fields, watched by a keeper as the editor is (with the wake that has events
-// read into Xlib's queue dispatched).
-class TwoFieldWindow final : public juce::Component
+// A window watched by a keeper as the editor is (with the wake that has events read into Xlib's
+// queue dispatched). The keeper outlives the components of the windows below: the focused one
+// tells the window that it loses the focus as it goes.
+class WatchedWindow : public juce::Component
 {
 public:
-    TwoFieldWindow()
-    {
-        first.setBounds(10, 10, 180, 24);
-        second.setBounds(10, 50, 180, 24);
-        addAndMakeVisible(first);
-        addAndMakeVisible(second);
-        setSize(200, 100);
-        addToDesktop(0);
-        setVisible(true);
-    }
-
-    ~TwoFieldWindow() override { removeFromDesktop(); }
+    ~WatchedWindow() override { removeFromDesktop(); }
 
     void focusOfChildComponentChanged(FocusChangeType cause) override
     {
@@ -42,18 +32,37 @@ public:
 
     ::Window window() const { return (::Window)getPeer()->getNativeHandle(); }
 
+protected:
+    void putOnDesktop(int width, int height)
+    {
+        setSize(width, height);
+        addToDesktop(0);
+        setVisible(true);
+    }
+
 private:
-    // Destroyed after the fields: the focused one tells the window that it loses the focus.
     const XEventQueueWake wake{*this};
     ClickFocusKeeper keeper{*this};
+};
 
+class TwoFieldWindow final : public WatchedWindow
+{
 public:
+    TwoFieldWindow()
+    {
+        first.setBounds(10, 10, 180, 24);
+        second.setBounds(10, 50, 180, 24);
+        addAndMakeVisible(first);
+        addAndMakeVisible(second);
+        putOnDesktop(200, 100);
+    }
+
     juce::TextEditor first, second;
 };
 
-// A window as the editor is: a control that a click focuses, and the save-as dialog over it,
-// hidden until its menu item is chosen.
-class DialogWindow final : public juce::Component
+// As the editor is: a control that a click focuses, and the save-as dialog over it, hidden
+// until its menu item is chosen.
+class DialogWindow final : public WatchedWindow
 {
 public:
     explicit DialogWindow(const juce::File& presetFolder)
@@ -63,25 +72,9 @@ public:
         addAndMakeVisible(control);
         addChildComponent(dialog);
         dialog.setBounds(0, 0, 325, 454);
-        setSize(325, 454);
-        addToDesktop(0);
-        setVisible(true);
+        putOnDesktop(325, 454);
     }
 
-    ~DialogWindow() override { removeFromDesktop(); }
-
-    void focusOfChildComponentChanged(FocusChangeType cause) override
-    {
-        keeper.editorFocusChanged(cause);
-    }
-
-    ::Window window() const { return (::Window)getPeer()->getNativeHandle(); }
-
-private:
-    const XEventQueueWake wake{*this};
-    ClickFocusKeeper keeper{*this};
-
-public:
     juce::TextButton control{"FILE"};
     VelmorFileBrowser dialog;
 };
