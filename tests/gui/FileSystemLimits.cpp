@@ -1,15 +1,13 @@
 #include "FileSystemLimits.h"
 
+#include "ChildProcess.h"
+
 #include <cerrno>
-#include <chrono>
 #include <string>
-#include <thread>
 
 #include <fcntl.h>
 #include <sched.h>
 #include <sys/mount.h>
-#include <sys/types.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 FileSizeLimit::FileSizeLimit(rlim_t bytes)
@@ -68,36 +66,24 @@ int run(const juce::File& folder, std::size_t sizeBytes, const std::function<int
     const auto path = folder.getFullPathName().toStdString();
     const auto options = "size=" + std::to_string(sizeBytes);
 
-    const pid_t child = ::fork();
-    if (child < 0)
-        return crashed;
-    if (child == 0)
-    {
-        // Only what was made before the fork is used here, and the child ends without running
-        // the parent's exit handlers.
-        const bool mounted = enterOwnNamespace() && ::mount("stompix-test", path.c_str(), "tmpfs",
-                                                            0, options.c_str()) == 0;
-        ::_exit(mounted ? body() : unavailable);
-    }
-
-    using namespace std::chrono_literals;
-    const auto deadline = std::chrono::steady_clock::now() + 60s;
-    for (;;)
-    {
-        int status = 0;
-        const pid_t ended = ::waitpid(child, &status, WNOHANG);
-        if (ended == child)
-            return WIFEXITED(status) ? WEXITSTATUS(status) : crashed;
-        if (ended < 0)
-            return crashed;
-        if (std::chrono::steady_clock::now() > deadline)
+    const auto ending = childprocess::run(
+        [&]
         {
-            ::kill(child, SIGKILL);
-            ::waitpid(child, &status, 0);
-            return timedOut;
-        }
-        std::this_thread::sleep_for(5ms);
+            const bool mounted = enterOwnNamespace() && ::mount("stompix-test", path.c_str(),
+                                                                "tmpfs", 0, options.c_str()) == 0;
+            return mounted ? body() : unavailable;
+        });
+    switch (ending.kind)
+    {
+    case childprocess::Ending::exited:
+        return ending.code;
+    case childprocess::Ending::timedOut:
+        return timedOut;
+    case childprocess::Ending::killed:
+    case childprocess::Ending::notStarted:
+        break;
     }
+    return crashed;
 }
 
 bool makeReadOnly(const juce::File& folder)

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <functional>
+
+// A child process of the test binary: body runs in a copy of this process as it was at the fork
+// (only what was made before the fork may be used there), and the child ends with body's result
+// without running the parent's exit handlers.
+namespace childprocess
+{
+struct Ending
+{
+    enum Kind
+    {
+        exited,   // code: the exit status
+        killed,   // code: the signal that ended it
+        timedOut, // still running after a minute, then killed
+        notStarted
+    };
+    Kind kind = notStarted;
+    int code = 0;
+};
+
+Ending run(const std::function<int()>& body);
+} // namespace childprocess
