@@ -14,6 +14,26 @@ juce::Result saveFailure(const juce::String& reason)
     return juce::Result::fail("Couldn't save the preset! " + reason);
 }
 
+// What the user is told when a save did not replace the file; empty when it did.
+juce::String whyNotReplaced(PresetFiles::Replacement replacement)
+{
+    using PresetFiles::Replacement;
+    switch (replacement)
+    {
+    case Replacement::replaced:
+        return {};
+    case Replacement::linkTargetMissing:
+        return "The preset is a link to a file that is missing.";
+    case Replacement::notARegularFile:
+        return "The preset is not a regular file.";
+    case Replacement::writeProtected:
+        return "The preset is write-protected.";
+    case Replacement::failed:
+        break;
+    }
+    return "The file could not be written.";
+}
+
 // Whether the framework draws text on one line of that width without cutting it: it squeezes a
 // line down to the minimum horizontal scale before it cuts it with an ellipsis.
 bool fitsOnOneLine(const juce::String& text, const juce::Font& font, float width,
@@ -160,10 +180,12 @@ juce::Result VelmorPresetMenu::writePreset(StompixZR7714AudioProcessor* processo
     juce::MemoryOutputStream document;
     processor->writePreset(true).writeTo(document, format);
 
-    // Through a temporary file beside the target, which replaces it only when every byte is in: a
-    // failed or short write leaves an existing preset as it was and no file behind.
-    if (!PresetFiles::replaceWhole(file, document.getData(), document.getDataSize()))
-        return saveFailure("The file could not be written.");
+    // Through a temporary file that replaces the preset only when every byte is in: a failed or
+    // short write leaves an existing preset as it was and no file behind.
+    if (const auto reason = whyNotReplaced(
+            PresetFiles::replaceWhole(file, document.getData(), document.getDataSize()));
+        reason.isNotEmpty())
+        return saveFailure(reason);
 
     setSelectedFilePath(velmor::relativePathBelow(getDirectory(), file));
     return juce::Result::ok();

@@ -28,8 +28,8 @@ public:
     // processor; the processor's result, or 0 when there is no such file inside the folder.
     virtual int readPreset(StompixZR7714AudioProcessor* processor, juce::String path);
     // Writes the processor's current settings as a preset file inside the preset folder and
-    // selects it. On failure nothing is selected, an existing file keeps its old contents, and the
-    // result carries the text to show the user.
+    // selects it; a link there has the file it leads to written. On failure nothing is selected,
+    // an existing file keeps its old contents, and the result carries the text to show the user.
     virtual juce::Result writePreset(StompixZR7714AudioProcessor* processor, juce::String path);
     virtual void setMarkedAsChange(bool isMarked);
 

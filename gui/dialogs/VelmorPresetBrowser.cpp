@@ -1,5 +1,6 @@
 #include "VelmorPresetBrowser.h"
 
+#include "PresetFiles.h"
 #include "StompixZR7714AudioProcessor.h"
 #include "VelmorDialogSupport.h"
 #include "VelmorFolderPaths.h"
@@ -98,7 +99,9 @@ void VelmorPresetBrowser::savePreset()
         path += presetExtension;
     const juce::File file(path);
 
-    if (file.existsAsFile())
+    // Any entry of that name but a folder is asked about, a link to nothing among them: the save
+    // then says why it cannot go there instead of putting a file in the link's place.
+    if (PresetFiles::namesAnEntry(file) && !file.isDirectory())
     {
         overwriteConfirmation->setBounds(0, 0, 325, 454);
         overwriteConfirmation->targetFile = file;

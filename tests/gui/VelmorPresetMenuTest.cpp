@@ -1,5 +1,6 @@
 #include "VelmorPresetMenu.h"
 #include "EditorTestSupport.h"
+#include "FileSystemLimits.h"
 #include "GuiTestSupport.h"
 #include "MenuTreeSupport.h"
 #include "StompixZR7714AudioProcessor.h"
@@ -7,6 +8,8 @@
 #include "WatchedPipe.h"
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 namespace
 {
@@ -272,24 +275,24 @@ TEST_F(PresetMenu, WritesIntoNewSubFoldersAndSelectsTheNewPreset)
 
 TEST_F(PresetMenu, AFailedWriteKeepsTheOldFileTheSelectionAndTheMark)
 {
-    // A name that fits the file system, but whose temporary sibling ("<name>_temp...") does not.
-    const auto longName = juce::String::repeatedString("n", 245) + ".vzrp";
-    const auto existing = folder.getChildFile(longName);
-    {
-        juce::FileOutputStream out(existing); // not through a temporary file, which cannot exist
-        ASSERT_TRUE(out.openedOk() && out.writeText("old contents", false, false, nullptr));
-    }
+    // A preset whose new contents do not fit (the process may write no file longer than 0
+    // bytes), a name too long for the file system (256 bytes), and paths no preset may have.
+    const auto existing = folder.getChildFile("Existing.vzrp");
+    ASSERT_TRUE(existing.replaceWithText("old contents"));
     writeTextFile(folder.getChildFile("Plain.file"));
     folder.getChildFile("Folder.vzrp").createDirectory();
     menu.setPresetHasChanged();
     const auto before = folder.findChildFiles(juce::File::findFilesAndDirectories, true);
 
     for (const auto& path :
-         juce::StringArray{longName, juce::String::repeatedString("m", 245) + ".vzrp",
+         juce::StringArray{"Existing.vzrp", juce::String::repeatedString("m", 251) + ".vzrp",
                            "Plain.file/Inner.vzrp", "Folder.vzrp", "../Outside.vzrp",
                            "/tmp/Outside.vzrp", "../" + folder.getFileName() + "-old/New.vzrp"})
     {
         SCOPED_TRACE(path);
+        std::optional<FileSizeLimit> nothingFits;
+        if (path == existing.getFileName())
+            nothingFits.emplace(0);
         const auto result = menu.writePreset(&processor, path);
         EXPECT_TRUE(result.failed());
         EXPECT_TRUE(result.getErrorMessage().startsWith("Couldn't save the preset!"));

@@ -154,15 +154,15 @@ TEST_F(PresetSaving, OverwriteCancelOrNothingToWriteWithOnlyCloses)
 
 TEST_F(PresetSaving, AFailedOverwriteKeepsTheQuestionTheFileAndTheSlot)
 {
-    // The target's temporary sibling cannot be made: its name is too long for the file system.
-    const auto target = folder.getChildFile(juce::String::repeatedString("n", 245) + ".vzrp");
-    {
-        juce::FileOutputStream out(target);
-        ASSERT_TRUE(out.openedOk() && out.writeText("old", false, false, nullptr));
-    }
+    // No byte of the new contents fits: the process may write no file longer than 0 bytes.
+    const auto target = folder.getChildFile("Old.vzrp");
+    ASSERT_TRUE(target.replaceWithText("old"));
     question.targetFile = target;
     question.show(2, 1);
-    question.okButtonClicked();
+    {
+        const FileSizeLimit nothingFits(0);
+        question.okButtonClicked();
+    }
 
     auto& failureBox = *childNamed(question, "alertComponent_");
     EXPECT_TRUE(isUpAndModal(failureBox));
@@ -396,6 +396,37 @@ TEST_F(PresetSaving, SaveAsOverAnExistingPresetAsksFirst)
     EXPECT_FALSE(browser.isCurrentlyModal(false) || browser.isTimerRunning());
 }
 
+TEST_F(PresetSaving, SaveAsOverALinkToAMissingFileAsksAndThenSaysWhyItCannot)
+{
+    const auto link = folder.getChildFile("Gone.vzrp");
+    const auto missing =
+        folder.getSiblingFile(folder.getFileName() + "-old").getChildFile("Gone.vzrp");
+    ASSERT_TRUE(missing.createSymbolicLink(link, false));
+
+    browser.show();
+    typeName("Gone");
+    browser.okButtonClicked();
+    ASSERT_TRUE(isUpAndModal(browserQuestion)) << "the name is taken, by the link";
+    const int updatesBefore = hostDisplay.updates;
+    buttonNamed(browserQuestion, "OK").triggerClick();
+    dispatchPendingMessages();
+
+    auto& failureBox = *childNamed(browserQuestion, "alertComponent_");
+    EXPECT_TRUE(isUpAndModal(failureBox));
+    EXPECT_EQ(titleOf(failureBox),
+              "Couldn't save the preset! The preset is a link to a file that is missing.");
+    EXPECT_EQ(link.getLinkedTarget(), missing);
+    EXPECT_FALSE(link.existsAsFile() || missing.getParentDirectory().exists());
+    EXPECT_EQ(slotPath(), "Init.vzrp");
+    EXPECT_EQ(hostDisplay.updates, updatesBefore);
+
+    buttonNamed(failureBox, "OK").triggerClick();
+    dispatchPendingMessages();
+    buttonNamed(browserQuestion, "CANCEL").triggerClick();
+    dispatchPendingMessages();
+    browser.hide();
+}
+
 TEST_F(PresetSaving, SaveAsRefusesEverythingButAFileNameInsideTheFolder)
 {
     const auto sibling = folder.getSiblingFile(folder.getFileName() + "-old");
@@ -442,8 +473,10 @@ TEST_F(PresetSaving, SaveAsRefusesEverythingButAFileNameInsideTheFolder)
 
 TEST_F(PresetSaving, AFailedSaveAsKeepsTheBrowserUpAndSaysWhy)
 {
-    folder.getChildFile("Taken.vzrp").createDirectory(); // a folder where the file would go
-    for (const auto& name : juce::StringArray{"Taken", juce::String::repeatedString("n", 245)})
+    folder.getChildFile("Taken.vzrp").createDirectory();         // a folder where the file would go
+    const auto tooLong = juce::String::repeatedString("n", 251); // 256 bytes with the extension
+    const auto before = entriesBelow(folder);
+    for (const auto& name : juce::StringArray{"Taken", tooLong})
     {
         SCOPED_TRACE(name.substring(0, 10));
         browser.show();
@@ -458,7 +491,8 @@ TEST_F(PresetSaving, AFailedSaveAsKeepsTheBrowserUpAndSaysWhy)
         EXPECT_TRUE(isUpAndModal(browser));
         browser.hide();
     }
-    EXPECT_FALSE(folder.getChildFile(juce::String::repeatedString("n", 245) + ".vzrp").exists());
+    EXPECT_EQ(entriesBelow(folder).joinIntoString("\n"), before.joinIntoString("\n"))
+        << "nothing made, under that name or a shorter one";
     EXPECT_EQ(slotPath(), "Init.vzrp");
     EXPECT_EQ(menu.getText(), "Init*");
 }
