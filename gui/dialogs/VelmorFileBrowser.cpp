@@ -209,6 +209,12 @@ void VelmorFileBrowser::show()
         !(shown.isDirectory() && velmor::isFolderOrInside(rootFolder, shown)))
         browser->setRoot(rootFolder);
     browser->refresh();
+    // The framework's setFileName also updates the field's text value, whose listener it tells
+    // later, from the message loop, and that listener sets the field to the value: keys typed
+    // meanwhile (at once as the dialog comes up) would be wiped. The field is emptied without
+    // that round first; the browser then has the empty name already.
+    if (auto* nameField = findNameField())
+        nameField->setText({}, false);
     browser->setFileName({});
     if (newFolderPrompt != nullptr)
         newFolderPrompt->setBounds(0, 0, 325, 454);
@@ -321,9 +327,13 @@ void VelmorFileBrowser::fileClicked(const juce::File&, const juce::MouseEvent&) 
 
 void VelmorFileBrowser::fileDoubleClicked(const juce::File&)
 {
-    // Posted: a disabled OK button ignores it.
+    // Posted: a disabled OK button ignores it. Return in the name field comes here too, often
+    // within the poll's 200 ms of the last key: OK is brought up to date with the name first.
     if (okButton != nullptr)
+    {
+        timerCallback();
         okButton->triggerClick();
+    }
 }
 
 void VelmorFileBrowser::browserRootChanged(const juce::File&) {}

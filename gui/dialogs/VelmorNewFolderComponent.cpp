@@ -132,6 +132,9 @@ void VelmorNewFolderComponent::textEditorTextChanged(juce::TextEditor&) {}
 
 void VelmorNewFolderComponent::textEditorReturnKeyPressed(juce::TextEditor&)
 {
+    // Often within the poll's 200 ms of the last key: OK is brought up to date with the name
+    // first, and stays ignored for an empty one.
+    timerCallback();
     okButton->triggerClick();
 }
 

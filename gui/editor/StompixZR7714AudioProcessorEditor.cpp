@@ -204,6 +204,7 @@ StompixZR7714AudioProcessorEditor::StompixZR7714AudioProcessorEditor(
 
     alert_ = std::make_unique<VelmorAlertComponent>("alert_", 1, 1, 3);
     addDialog(*alert_, dialogBounds);
+    addChildComponent(fileMenuKeyHold);
     alert_->needChangeParentModal(false);
 
     refreshControls();
@@ -482,8 +483,10 @@ void StompixZR7714AudioProcessorEditor::showFileMenu()
     auto menu = createFileMenu();
     menu.setLookAndFeel(&lookAndFeel);
     fileMenuOpen = true;
+    fileMenuKeyHold.hold();
 
-    // The host may close the editor while the menu is up: the answer then goes nowhere.
+    // The host may close the editor while the menu is up: the answer then goes nowhere. Keys
+    // typed once an item is chosen go on to the dialog it brings up.
     menu.showMenuAsync(
         juce::PopupMenu::Options().withTargetComponent(fileButton_.get()),
         [editor = juce::Component::SafePointer<StompixZR7714AudioProcessorEditor>(this)](int result)
@@ -492,6 +495,8 @@ void StompixZR7714AudioProcessorEditor::showFileMenu()
                 return;
             editor->fileMenuOpen = false;
             editor->fileMenuResult(result);
+            if (editor != nullptr)
+                editor->fileMenuKeyHold.release();
         });
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ClickFocusKeeper.h"
+#include "MenuAnswerKeyHold.h"
 #include "XEventQueueWake.h"
 
 #include <juce_audio_processors/juce_audio_processors.h>
@@ -110,6 +111,7 @@ private:
     std::unique_ptr<VelmorAlertComponent> alert_;
     std::unique_ptr<Velmor2StateKickButton> aboutShowButton_;
     std::unique_ptr<VelmorSplashScreen> aboutContainer_;
+    MenuAnswerKeyHold fileMenuKeyHold;
 
     juce::TooltipWindow tooltipWindow{nullptr, 700};
     const XEventQueueWake xEventQueueWake{*this};

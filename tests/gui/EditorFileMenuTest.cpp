@@ -109,6 +109,37 @@ TEST_F(EditorTest, BothMenusOpenWithoutBlockingInTheEditorsLookAndMayOutliveIt)
     }
 }
 
+// The framework answers a menu from the message loop, after the keys read with the click that
+// chose the item: a name typed at once, with its Return, still reaches the save-as browser and
+// saves the preset. Its field held a name before (the folder's, as a browser built before the
+// folder existed has): emptied as the browser comes up, it is not emptied again after the keys.
+TEST_F(EditorTest, KeysTypedAsSavePresetAsIsChosenReachTheBrowser)
+{
+    if (juce::Desktop::getInstance().getDisplays().displays.isEmpty())
+        GTEST_SKIP() << "needs a display; the test command runs this suite under Xvfb as well";
+
+    openEditor();
+    click("fileButton_");
+    auto* const menu = juce::Component::getCurrentlyModalComponent();
+    ASSERT_NE(menu, nullptr);
+    ASSERT_FALSE(editor->isParentOf(menu)) << "no menu came up";
+
+    // The click on "Save Preset As..." ends the menu's modal state with its item, and the keys
+    // typed at once come before the answer.
+    menu->exitModalState(2);
+    auto& peer = *editor->getPeer();
+    for (const auto character : juce::String("probe b0"))
+        peer.handleKeyPress((int)character, character);
+    peer.handleKeyPress(juce::KeyPress(juce::KeyPress::returnKey));
+    for (int pass = 0; pass < 4; ++pass) // the answer, the field's Return, OK's posted click
+        dispatchPendingMessages();
+
+    EXPECT_TRUE(presetFolder.getChildFile("probe b0.vzrp").existsAsFile());
+    EXPECT_EQ(slot().presetPath[0], "probe b0.vzrp");
+    EXPECT_FALSE(child("savePresetBrowser_").isVisible());
+    EXPECT_EQ(juce::Component::getCurrentlyModalComponent(), nullptr);
+}
+
 TEST_F(EditorTest, ADismissedOrUnknownMenuResultDoesNothing)
 {
     openEditor();

@@ -1,6 +1,7 @@
 #include "EditorTestSupport.h"
 
 #include "EmbeddedImage.h"
+#include "MenuAnswerKeyHold.h"
 #include "Velmor2StateButton.h"
 #include "Velmor2StateKickButton.h"
 #include "Velmor4StateButton3PDT.h"
@@ -76,6 +77,7 @@ TEST_F(EditorTest, IsAFixedWindowWithItsChildrenInZOrder)
         {"savePresetBrowser_", isA<VelmorPresetBrowser>, {0, 0, 325, 454}, false},
         {"overwritePresetComponent_", isA<VelmorOverwriteComponent>, {0, 0, 325, 454}, false},
         {"alert_", isA<VelmorAlertComponent>, {0, 0, 325, 454}, false},
+        {"menuAnswerKeyHold_", isA<MenuAnswerKeyHold>, {}, false},
     };
 
     ASSERT_EQ(editor->getNumChildComponents(), (int)std::size(rows));

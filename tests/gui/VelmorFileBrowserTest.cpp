@@ -344,6 +344,46 @@ TEST_F(NewFolderPrompt, OpensOverTheBrowserWithAnEmptyFieldAndADisabledOk)
     EXPECT_TRUE(isUpAndModal(*dialog));
 }
 
+// Return typed right after the name, before the 200 ms poll has seen it, acts on that name: in the
+// save-as browser (a click on OK) and in the prompt (the folder is made). With no name it still
+// does nothing.
+TEST_F(NewFolderPrompt, ReturnRightAfterTheNameActsOnIt)
+{
+    const auto pressReturn = [](juce::TextEditor& field)
+    {
+        field.keyPressed(juce::KeyPress(juce::KeyPress::returnKey));
+        for (int pass = 0; pass < 3; ++pass) // the field's message, then OK's posted click
+            dispatchPendingMessages();
+    };
+
+    buttonNamed(*dialog, "New Folder").triggerClick();
+    dispatchPendingMessages();
+    pressReturn(*editor);
+    EXPECT_TRUE(isUpAndModal(*prompt)) << "an empty name";
+    editor->insertTextAtCaret("Fresh");
+    pressReturn(*editor);
+    EXPECT_TRUE(root.getChildFile("Fresh").isDirectory());
+    EXPECT_FALSE(prompt->isVisible());
+
+    struct CountingBrowser final : VelmorFileBrowser
+    {
+        using VelmorFileBrowser::VelmorFileBrowser;
+        void okButtonClicked() override { ++oks; }
+        int oks = 0;
+    } browser("browser_", "Save", root, "*.vzrp", 5, 1, 5, 3, 8);
+    host.addChildComponent(browser);
+    browser.setBounds(0, 0, 325, 454);
+    browser.show();
+    auto* nameField = childOfType<juce::TextEditor>(fileBrowserIn(browser));
+    ASSERT_NE(nameField, nullptr);
+    pressReturn(*nameField);
+    EXPECT_EQ(browser.oks, 0) << "an empty name";
+    nameField->insertTextAtCaret("Verse");
+    pressReturn(*nameField);
+    EXPECT_EQ(browser.oks, 1);
+    browser.hide();
+}
+
 TEST_F(NewFolderPrompt, RefusesNamesThatExistOrAreEmptyAfterCleaning)
 {
     writeTextFile(root.getChildFile("Taken"));
