@@ -40,4 +40,19 @@ Ending run(const std::function<int()>& body)
         std::this_thread::sleep_for(5ms);
     }
 }
+
+int statusOf(const Ending& ending)
+{
+    switch (ending.kind)
+    {
+    case Ending::exited:
+        return ending.code;
+    case Ending::timedOut:
+        return timedOut;
+    case Ending::killed:
+    case Ending::notStarted:
+        break;
+    }
+    return crashed;
+}
 } // namespace childprocess

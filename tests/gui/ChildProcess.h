@@ -21,4 +21,9 @@ struct Ending
 };
 
 Ending run(const std::function<int()>& body);
+
+// The child's exit status, or one of these for a child that did not exit.
+constexpr int crashed = 78;
+constexpr int timedOut = 79;
+int statusOf(const Ending& ending);
 } // namespace childprocess

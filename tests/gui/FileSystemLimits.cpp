@@ -73,17 +73,7 @@ int run(const juce::File& folder, std::size_t sizeBytes, const std::function<int
                                                                 "tmpfs", 0, options.c_str()) == 0;
             return mounted ? body() : unavailable;
         });
-    switch (ending.kind)
-    {
-    case childprocess::Ending::exited:
-        return ending.code;
-    case childprocess::Ending::timedOut:
-        return timedOut;
-    case childprocess::Ending::killed:
-    case childprocess::Ending::notStarted:
-        break;
-    }
-    return crashed;
+    return childprocess::statusOf(ending);
 }
 
 bool makeReadOnly(const juce::File& folder)

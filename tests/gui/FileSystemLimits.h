@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ChildProcess.h"
+
 #include <juce_core/juce_core.h>
 
 #include <sys/resource.h>
@@ -32,8 +34,8 @@ private:
 namespace privatefolder
 {
 constexpr int unavailable = 77; // the system gives this process no mount namespace
-constexpr int crashed = 78;
-constexpr int timedOut = 79;
+constexpr int crashed = childprocess::crashed;
+constexpr int timedOut = childprocess::timedOut;
 
 int run(const juce::File& folder, std::size_t sizeBytes, const std::function<int()>& body);
 

@@ -83,16 +83,6 @@ int run(const juce::File& folder, const std::function<int()>& body)
                                 ::setuid(nobody) == 0 && ::geteuid() == nobody;
             return became ? body() : userNotTaken;
         });
-    switch (ending.kind)
-    {
-    case childprocess::Ending::exited:
-        return ending.code;
-    case childprocess::Ending::timedOut:
-        return timedOut;
-    case childprocess::Ending::killed:
-    case childprocess::Ending::notStarted:
-        break;
-    }
-    return crashed;
+    return childprocess::statusOf(ending);
 }
 } // namespace unprivileged

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ChildProcess.h"
+
 #include <juce_core/juce_core.h>
 
 #include <functional>
@@ -10,8 +12,8 @@
 // child runs. Answers body's result, or one of the codes below.
 namespace unprivileged
 {
-constexpr int crashed = 78;
-constexpr int timedOut = 79;
+constexpr int crashed = childprocess::crashed;
+constexpr int timedOut = childprocess::timedOut;
 constexpr int userNotTaken = 80; // the child could not become that user
 
 int run(const juce::File& folder, const std::function<int()>& body);

@@ -45,6 +45,14 @@ protected:
     std::vector<std::unique_ptr<VelmorFileBrowser>> dialogs;
 };
 
+// Counts what OK does instead of doing it.
+struct OkCountingBrowser final : VelmorFileBrowser
+{
+    using VelmorFileBrowser::VelmorFileBrowser;
+    void okButtonClicked() override { ++oks; }
+    int oks = 0;
+};
+
 // The component keeps its opacity in eight bits.
 bool isActive(const juce::Button& button)
 {
@@ -205,12 +213,7 @@ TEST_F(FileBrowserDialog, HandsTheModalStateBackToAModalParent)
 
 TEST_F(FileBrowserDialog, ADoubleClickedFileActsAsOkOnlyWhileOkIsEnabled)
 {
-    struct CountingBrowser final : VelmorFileBrowser
-    {
-        using VelmorFileBrowser::VelmorFileBrowser;
-        void okButtonClicked() override { ++oks; }
-        int oks = 0;
-    } dialog("browser_", "Open", root, "*.vzrp", 1, 2, 1, 3, 8);
+    OkCountingBrowser dialog("browser_", "Open", root, "*.vzrp", 1, 2, 1, 3, 8);
     host.addChildComponent(dialog);
     auto& browser = fileBrowserIn(dialog);
     dialog.show();
@@ -365,12 +368,7 @@ TEST_F(NewFolderPrompt, ReturnRightAfterTheNameActsOnIt)
     EXPECT_TRUE(root.getChildFile("Fresh").isDirectory());
     EXPECT_FALSE(prompt->isVisible());
 
-    struct CountingBrowser final : VelmorFileBrowser
-    {
-        using VelmorFileBrowser::VelmorFileBrowser;
-        void okButtonClicked() override { ++oks; }
-        int oks = 0;
-    } browser("browser_", "Save", root, "*.vzrp", 5, 1, 5, 3, 8);
+    OkCountingBrowser browser("browser_", "Save", root, "*.vzrp", 5, 1, 5, 3, 8);
     host.addChildComponent(browser);
     browser.setBounds(0, 0, 325, 454);
     browser.show();

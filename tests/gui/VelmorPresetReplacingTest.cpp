@@ -2,6 +2,7 @@
 #include "DialogTestSupport.h"
 #include "GuardedXml.h"
 #include "MenuTreeSupport.h"
+#include "PresetTestSupport.h"
 #include "StompixZR7714AudioProcessor.h"
 #include "TemporaryHome.h"
 #include "UnprivilegedUser.h"
@@ -104,18 +105,8 @@ protected:
         ASSERT_TRUE(file.replaceWithData(oldPreset.getData(), oldPreset.getSize()));
     }
 
-    juce::String& slotPath()
-    {
-        auto& slot = processor.getCurrentProgramSlot();
-        return slot.presetPath[static_cast<size_t>(slot.activeChannelIndex())];
-    }
-
-    static float depthIn(const juce::File& file)
-    {
-        StompixZR7714AudioProcessor reader;
-        reader.readPreset(GuardedXml::parse(file), true);
-        return reader.getParameter(4);
-    }
+    juce::String& slotPath() { return activePresetPath(processor); }
+    static float depthIn(const juce::File& file) { return depthInPreset(file); }
 
     // Every entry of both folders, whatever it is, the shared folder's as "elsewhere/<name>".
     juce::String entries() const

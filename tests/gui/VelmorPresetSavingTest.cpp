@@ -3,6 +3,7 @@
 #include "FileSystemLimits.h"
 #include "GuardedXml.h"
 #include "MenuTreeSupport.h"
+#include "PresetTestSupport.h"
 #include "StompixZR7714AudioProcessor.h"
 #include "TemporaryHome.h"
 #include "VelmorAlertComponent.h"
@@ -78,19 +79,8 @@ protected:
         folder.getSiblingFile(folder.getFileName() + "-old").deleteRecursively();
     }
 
-    juce::String& slotPath()
-    {
-        auto& slot = processor.getCurrentProgramSlot();
-        return slot.presetPath[static_cast<size_t>(slot.activeChannelIndex())];
-    }
-
-    // The depth stored in a preset file, as a fresh processor reads it.
-    static float depthIn(const juce::File& file)
-    {
-        StompixZR7714AudioProcessor reader;
-        reader.readPreset(GuardedXml::parse(file), true);
-        return reader.getParameter(4);
-    }
+    juce::String& slotPath() { return activePresetPath(processor); }
+    static float depthIn(const juce::File& file) { return depthInPreset(file); }
 
     void typeName(const juce::String& name)
     {
