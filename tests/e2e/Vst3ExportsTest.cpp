@@ -15,7 +15,6 @@ TEST(Vst3ModuleExports, AreTheThreeEntryPointsAlone)
     std::string error;
     const auto exported = testsupport::definedDynamicSymbols(STOMPIX_VST3_MODULE_PATH, error);
     EXPECT_EQ(error, "");
-    EXPECT_EQ(exported,
-              (std::set<std::string>{"GetPluginFactory", "ModuleEntry", "ModuleExit"}));
+    EXPECT_EQ(exported, (std::set<std::string>{"GetPluginFactory", "ModuleEntry", "ModuleExit"}));
 }
 } // namespace

@@ -35,7 +35,10 @@ std::set<std::string> definedDynamicSymbols(const std::string& path, std::string
     }
 
     const auto sectionAt = [&](std::size_t index, Elf64_Shdr& section)
-    { return index < header.e_shnum && readAt(bytes, header.e_shoff + index * sizeof section, section); };
+    {
+        return index < header.e_shnum &&
+               readAt(bytes, header.e_shoff + index * sizeof section, section);
+    };
 
     for (std::size_t index = 0; index < header.e_shnum; ++index)
     {
