@@ -27,14 +27,6 @@ struct Destination
     struct stat status = {};
 };
 
-std::string folderOf(const std::string& path)
-{
-    const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? std::string("/") : path.substr(0, slash);
-}
-
 // A link is followed to the end of its chain: the file it leads to is replaced, so that the link
 // and every other way to that file (a shared preset) see the new contents. A link to nothing is
 // refused rather than followed or replaced: a file made where it points would land where the user
@@ -143,7 +135,8 @@ Replacement replaceWhole(const juce::File& target, const void* data, std::size_t
     if (const auto refusal = refusalFor(target, destination))
         return *refusal;
 
-    const auto folder = folderOf(destination.path);
+    const auto folder =
+        juce::File(destination.path).getParentDirectory().getFullPathName().toStdString();
     SaveTemporaries::removeLeftovers(folder);
 
     std::string temporaryPath;
